@@ -16,6 +16,9 @@ struct Maindb {
   TChannel Channel;
   TFrqList FrqList;
   TLanguage Language;
+  // Where SysInfo.Ini is read from and written back to (AppDir, or the user's
+  // configuration folder when AppDir cannot be written).
+  std::string SettingsPath;
 };
 
 // The one instance of the running program.
