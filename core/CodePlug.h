@@ -55,7 +55,10 @@ struct TALL {
     return Image[static_cast<std::size_t>(address + kRadioBase)];
   }
   std::uint8_t* RadioPtr(int address) { return &Radio(address); }
-  const std::uint8_t* RadioPtr(int address) const { return &Radio(address); }
+  const std::uint8_t* RadioPtr(int address) const {
+    assert(address >= 0 && address < 0x1C0);
+    return &Image[static_cast<std::size_t>(address + kRadioBase)];
+  }
 };
 
 }  // namespace kx7q

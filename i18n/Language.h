@@ -27,8 +27,7 @@ class TLanguage {
   const std::string& Text(std::string_view key) const;
   void Set(std::string_view key, std::string text);
 
-  // Fills every text from section [Language] of the file, or its default
-  // (the English text).
+  // Fills every text from section [Language] of the file, or its English default.
   void Load(const IniFile& file);
 
  private:
