@@ -2,7 +2,7 @@
 # Installs, with apt-get, whatever of the build and test packages is missing.
 set -euo pipefail
 packages=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-serialport-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev
   xvfb xauth poppler-utils fonts-wqy-microhei
