@@ -1,0 +1,33 @@
+// The windows and dialogs that command tags open. One line per window,
+// sorted by tag; a line without factory makes its tag do nothing for now.
+#include "ui/qt/ChildWindows.h"
+
+namespace kx7q {
+
+const std::vector<ChildWindowEntry>& ChildWindowTable() {
+  static const std::vector<ChildWindowEntry> table = {
+      {10, "fChInfo", nullptr},
+      {11, "fBInfoEdit", nullptr},
+      {12, "fKeyFun", nullptr},
+      {13, "fVoxFun", nullptr},
+      {14, "fOptFun", nullptr},
+      {15, "fInfoMsg", nullptr},
+      {16, "fPassWord", nullptr},
+      {17, "fDtmf", nullptr},
+      {19, "fScanFun", nullptr},
+  };
+  return table;
+}
+
+const std::vector<CommandEntry>& CommandTable() {
+  static const std::vector<CommandEntry> table = {
+      {5, nullptr},   // print
+      {6, nullptr},   // print preview
+      {18, nullptr},  // embedded message
+      {20, nullptr},  // read from the radio
+      {21, nullptr},  // write to the radio
+  };
+  return table;
+}
+
+}  // namespace kx7q
