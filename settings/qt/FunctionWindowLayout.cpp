@@ -143,4 +143,9 @@ ItemMode ToItemMode(ItemTranslation translation) {
   return ItemMode::All;
 }
 
+int SelectedOr(const QComboBox* box, int stored) {
+  const int index = box->currentIndex();
+  return index < 0 ? stored : index;
+}
+
 }  // namespace kx7q

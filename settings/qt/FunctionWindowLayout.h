@@ -82,4 +82,8 @@ QComboBox* MakeList(EditWindow& window, const ValueList& list);
 
 ItemMode ToItemMode(ItemTranslation translation);
 
+// The selected entry of a list, or `stored` when it shows none (a stored
+// value outside the list), so that storing the other fields keeps that byte.
+int SelectedOr(const QComboBox* box, int stored);
+
 }  // namespace kx7q

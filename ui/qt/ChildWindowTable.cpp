@@ -2,19 +2,24 @@
 // sorted by tag; a line without factory makes its tag do nothing for now.
 #include "ui/qt/ChildWindows.h"
 
+#include "settings/qt/TfKeyFun.h"
+#include "settings/qt/TfOptFun.h"
+#include "settings/qt/TfScanFun.h"
+#include "settings/qt/TfVoxFun.h"
+
 namespace kx7q {
 
 const std::vector<ChildWindowEntry>& ChildWindowTable() {
   static const std::vector<ChildWindowEntry> table = {
       {10, "fChInfo", nullptr},
       {11, "fBInfoEdit", nullptr},
-      {12, "fKeyFun", nullptr},
-      {13, "fVoxFun", nullptr},
-      {14, "fOptFun", nullptr},
+      {12, "fKeyFun", MakeWindow<TfKeyFun>},
+      {13, "fVoxFun", MakeWindow<TfVoxFun>},
+      {14, "fOptFun", MakeWindow<TfOptFun>},
       {15, "fInfoMsg", nullptr},
       {16, "fPassWord", nullptr},
       {17, "fDtmf", nullptr},
-      {19, "fScanFun", nullptr},
+      {19, "fScanFun", MakeWindow<TfScanFun>},
   };
   return table;
 }
