@@ -2,8 +2,12 @@
 // sorted by tag; a line without factory makes its tag do nothing for now.
 #include "ui/qt/ChildWindows.h"
 
+#include "settings/qt/TfDtmf.h"
+#include "settings/qt/TfEmbeddedMessage.h"
+#include "settings/qt/TfInfoMsg.h"
 #include "settings/qt/TfKeyFun.h"
 #include "settings/qt/TfOptFun.h"
+#include "settings/qt/TfPassWord.h"
 #include "settings/qt/TfScanFun.h"
 #include "settings/qt/TfVoxFun.h"
 
@@ -16,9 +20,9 @@ const std::vector<ChildWindowEntry>& ChildWindowTable() {
       {12, "fKeyFun", MakeWindow<TfKeyFun>},
       {13, "fVoxFun", MakeWindow<TfVoxFun>},
       {14, "fOptFun", MakeWindow<TfOptFun>},
-      {15, "fInfoMsg", nullptr},
-      {16, "fPassWord", nullptr},
-      {17, "fDtmf", nullptr},
+      {15, "fInfoMsg", MakeWindow<TfInfoMsg>},
+      {16, "fPassWord", MakeWindow<TfPassWord>},
+      {17, "fDtmf", MakeWindow<TfDtmf>},
       {19, "fScanFun", MakeWindow<TfScanFun>},
   };
   return table;
@@ -28,7 +32,7 @@ const std::vector<CommandEntry>& CommandTable() {
   static const std::vector<CommandEntry> table = {
       {5, nullptr},   // print
       {6, nullptr},   // print preview
-      {18, nullptr},  // embedded message
+      {18, RunDialog<TfEmbeddedMessage>},  // embedded message
       {20, nullptr},  // read from the radio
       {21, nullptr},  // write to the radio
   };

@@ -1,0 +1,27 @@
+#pragma once
+// What the text fields of the function windows let the user type: a length,
+// the characters accepted and whether typed letters appear in upper case.
+//
+// A field with a character test refuses every other character, whether typed,
+// pasted or dropped, and also refuses the clipboard keys (cut, copy, paste),
+// as the radio's code and message fields take typed keys only; its whole text
+// is kept in upper case when upperCase is set. Without a test, upperCase
+// turns only the letters the user types, so stored text shows as it is.
+
+#include <QChar>
+
+class QLineEdit;
+
+namespace kx7q {
+
+using CharacterTest = bool (*)(QChar c);
+
+struct FieldRule {
+  int maxLength;
+  CharacterTest accept = nullptr;  // null: any character
+  bool upperCase = false;
+};
+
+void ApplyFieldRule(QLineEdit* field, const FieldRule& rule);
+
+}  // namespace kx7q
