@@ -1,0 +1,34 @@
+#pragma once
+// Draws the report onto a printer, a print preview or a PDF file, from the
+// report tables and the template of ui/ReportTemplate.h.
+
+#include <QDateTime>
+#include <QString>
+
+#include "core/Status.h"
+#include "ui/ReportTables.h"
+
+class QPagedPaintDevice;
+class QPrinter;
+
+namespace kx7q {
+
+// The family the report prints in: SimSun where it is installed, otherwise a
+// font that covers Chinese (WenQuanYi Micro Hei on Debian), otherwise the
+// application's default.
+QString ReportFontFamily();
+
+// Letter paper, portrait, drawing from the paper's corner (the template has
+// its own margins).
+void SetUpReportPrinter(QPrinter& printer);
+
+// Paints every page onto the device (begins and ends its own painter). The
+// device's page size should be Letter; now gives the printed date and time.
+// False when the device cannot be painted on (a PDF file that cannot be
+// written, a printer that refused the job).
+bool PaintReport(QPagedPaintDevice& device, const ReportTables& tables, const QDateTime& now);
+
+// Writes the report as a PDF file. Failure key "FileError" with the path.
+Status ExportReportPdf(const ReportTables& tables, const QString& path, const QDateTime& now);
+
+}  // namespace kx7q
