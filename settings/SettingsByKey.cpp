@@ -148,16 +148,10 @@ std::vector<SettingKey> BuildKeys() {
   keys.push_back(ReadOnly("write_time", info, "Write Time", WriteTimeText));
   keys.push_back(ReadOnly("leave_factory_time", info, "Leave Factory Time", FactoryTimeText));
 
-  SettingKey password{"password", "PassWord", "PassWard", SettingKind::Text, nullptr, false, {}, {}};
-  password.text = [](const TALL& all) { return PasswordText(all); };
-  password.set = [](TALL& all, const std::string& value) {
-    const std::string trimmed = Trim(value);
-    if (trimmed.size() > static_cast<std::size_t>(kPasswordLength) || !PrintableAscii(trimmed))
-      return Status::Fail(kBadValue, "password: at most 8 printable characters");
-    StorePasswords(all, trimmed, NewPasswordText(all));
-    return Status::Ok();
-  };
-  keys.push_back(std::move(password));
+  // Read-only here: the password lives outside radio memory and data files do
+  // not keep it, so a change could never be saved. The password window edits
+  // it through Password.h.
+  keys.push_back(ReadOnly("password", "PassWord", "PassWard", PasswordText));
   return keys;
 }
 

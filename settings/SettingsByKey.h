@@ -16,7 +16,7 @@ namespace kx7q {
 
 enum class SettingKind {
   List,  // one entry of `list`
-  Text,  // free text within the setting's rules (codes, serial number, password)
+  Text,  // free text within the setting's rules (codes, serial number, dates)
   Flag,  // a yes/no setting, shown as "true"/"false"
 };
 
@@ -40,8 +40,9 @@ const SettingKey* FindSettingKey(const std::string& key);
 // kUnknownKey, kReadOnly, kNotInList (a List value that is no entry; entries
 // match without regard to case), kBadValue (a text the setting cannot hold:
 // a DTMF code with other characters than 0-9 A-D # * or too long, a serial
-// number over 16 or a password over 8 characters, a bound that is no number,
-// a flag that is not true/false).
+// number over 16 printable characters, a bound that is no number,
+// a flag that is not true/false). write_time, leave_factory_time and
+// password are read-only.
 Status SetSetting(TALL& all, const std::string& key, const std::string& value);
 
 }  // namespace kx7q
