@@ -2,6 +2,7 @@
 // sorted by tag; a line without factory makes its tag do nothing for now.
 #include "ui/qt/ChildWindows.h"
 
+#include "channels/qt/TfChInfo.h"
 #include "settings/qt/TfDtmf.h"
 #include "settings/qt/TfEmbeddedMessage.h"
 #include "settings/qt/TfInfoMsg.h"
@@ -15,7 +16,7 @@ namespace kx7q {
 
 const std::vector<ChildWindowEntry>& ChildWindowTable() {
   static const std::vector<ChildWindowEntry> table = {
-      {10, "fChInfo", nullptr},
+      {10, "fChInfo", MakeWindow<TfChInfo>},
       {11, "fBInfoEdit", nullptr},
       {12, "fKeyFun", MakeWindow<TfKeyFun>},
       {13, "fVoxFun", MakeWindow<TfVoxFun>},
