@@ -52,4 +52,17 @@ std::string EnteredFrequencyText(const TALL& all, std::string_view text, BandCla
   return FormatFrequency(SnapFrequency(ClampToBand(all, *value, reporter)));
 }
 
+char FilterFrequencyKey(char typed) {
+  if (typed == ',' || typed == '.') return '.';
+  if ((typed >= '0' && typed <= '9') || typed == '\b' || typed == '\r') return typed;
+  return 0;
+}
+
+char FilterToneKey(char typed) {
+  switch (typed) {
+    case 'D': case 'I': case 'N': case 'd': case 'i': case 'n': return typed;
+    default: return FilterFrequencyKey(typed);
+  }
+}
+
 }  // namespace kx7q

@@ -37,4 +37,11 @@ std::string NormaliseToneText(std::string_view text);
 // the band, snapped and formatted "0.00000". Empty when the text is no number.
 std::string EnteredFrequencyText(const TALL& all, std::string_view text, BandClampReporter* reporter);
 
+// Key filters of the channel editors: the character to let through for a
+// typed one, or 0 to drop it. "," and "." both become "."; Backspace (0x08)
+// and Enter (0x0D) pass. Frequencies take the digits; tones also D, I, N in
+// either case.
+char FilterFrequencyKey(char typed);
+char FilterToneKey(char typed);
+
 }  // namespace kx7q

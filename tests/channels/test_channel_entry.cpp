@@ -55,6 +55,19 @@ TEST(ChannelEntryTone, NormalisesTypedTones) {
   for (const Case& c : cases) EXPECT_EQ(NormaliseToneText(c.typed), c.result) << c.typed;
 }
 
+TEST(ChannelEntryKeys, FiltersOfTheFrequencyAndToneBoxes) {
+  struct Case {
+    char typed, frequency, tone;
+  } cases[] = {
+      {'5', '5', '5'}, {',', '.', '.'}, {'.', '.', '.'}, {'\b', '\b', '\b'}, {'\r', '\r', '\r'},
+      {'D', 0, 'D'},   {'n', 0, 'n'},   {'E', 0, 0},     {'-', 0, 0},         {' ', 0, 0},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FilterFrequencyKey(c.typed), c.frequency) << c.typed;
+    EXPECT_EQ(FilterToneKey(c.typed), c.tone) << c.typed;
+  }
+}
+
 class ChannelEntryByKey : public ::testing::Test {
  protected:
   test::CodePlugFixture plug;  // band 400-520 MHz, every channel erased

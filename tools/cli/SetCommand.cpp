@@ -7,7 +7,6 @@
 #include "channels/ChannelEdit.h"
 #include "channels/EditErrors.h"
 #include "core/DataFile.h"
-#include "core/Numbers.h"
 #include "i18n/Language.h"
 #include "settings/SettingsByKey.h"
 #include "tools/cli/CliSupport.h"
@@ -53,21 +52,22 @@ class WarnOnClamp : public BandClampReporter {
   std::string key_;
 };
 
-// "ch12.rx" -> (12, "rx"); 0 when key is no channel key.
+// "ch12.rx" -> 12 and field "rx"; -1 when key is no channel key.
 int ChannelOfKey(const std::string& key, std::string& field) {
-  if (key.size() < 4 || key.compare(0, 2, "ch") != 0) return 0;
+  if (key.compare(0, 2, "ch") != 0) return -1;
   const std::size_t dot = key.find('.');
-  if (dot == std::string::npos) return 0;
-  std::optional<long long> n = ParseInteger(key.substr(2, dot - 2));
-  if (!n || key.substr(2, dot - 2).find_first_not_of("0123456789") != std::string::npos) return 0;
+  if (dot == std::string::npos || dot == 2) return -1;
+  const std::string digits = key.substr(2, dot - 2);
+  if (digits.find_first_not_of("0123456789") != std::string::npos) return -1;
   field = key.substr(dot + 1);
-  return *n > 0 && *n < 1000 ? static_cast<int>(*n) : -1;
+  // Too many digits is simply no channel the radio has.
+  return digits.size() > 4 ? 99999 : std::stoi(digits);
 }
 
 Status Apply(TALL& all, const std::string& key, const std::string& value) {
   std::string field;
   const int channel = ChannelOfKey(key, field);
-  if (channel == 0) return SetSetting(all, key, value);
+  if (channel < 0) return SetSetting(all, key, value);
   WarnOnClamp reporter(key);
   return SetChannelValue(all, channel, field, value, &reporter);
 }
