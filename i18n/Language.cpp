@@ -35,6 +35,8 @@ const std::vector<MessageDefault>& MessageDefaults() {
       {"FileError", "The file cannot be read or written."},
       {"FileTooShort", "The file is too short to be a data file."},
       {"BandDigits", "The band limits in the file are not valid."},
+      // Printing: the printer or the print-to-file target refused the report.
+      {"PrintError", "The report could not be printed."},
   };
   return defaults;
 }

@@ -11,6 +11,7 @@
 #include "settings/qt/TfPassWord.h"
 #include "settings/qt/TfScanFun.h"
 #include "settings/qt/TfVoxFun.h"
+#include "ui/qt/ReportCommands.h"
 
 namespace kx7q {
 
@@ -31,8 +32,8 @@ const std::vector<ChildWindowEntry>& ChildWindowTable() {
 
 const std::vector<CommandEntry>& CommandTable() {
   static const std::vector<CommandEntry> table = {
-      {5, nullptr},   // print
-      {6, nullptr},   // print preview
+      {5, PrintReportCommand},    // print
+      {6, PreviewReportCommand},  // print preview
       {18, RunDialog<TfEmbeddedMessage>},  // embedded message
       {20, nullptr},  // read from the radio
       {21, nullptr},  // write to the radio

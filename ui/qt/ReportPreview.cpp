@@ -1,0 +1,70 @@
+#include "ui/qt/ReportPreview.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QPrintPreviewWidget>
+#include <QToolBar>
+
+#include "i18n/qt/Localise.h"
+#include "ui/qt/ReportPainter.h"
+
+namespace kx7q {
+
+TfReportPreview::TfReportPreview(Maindb& db, const ReportTables& tables, const QDateTime& now, QWidget* parent)
+    : TfReportPreview(
+          [] {
+            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            SetUpReportPrinter(*printer);
+            printer->setDocName(QStringLiteral("kx7q-report"));
+            return printer;
+          }(),
+          db, tables, now, parent) {}
+
+TfReportPreview::TfReportPreview(std::unique_ptr<QPrinter> printer, Maindb& db, const ReportTables& tables,
+                                 const QDateTime& now, QWidget* parent)
+    : QPrintPreviewDialog(printer.get(), parent), db_(db), tables_(tables), now_(now),
+      printer_(printer.get()) {
+  setObjectName(QStringLiteral("fReportPreview"));
+  // Children are deleted after the dialog's destructor has run.
+  struct PrinterOwner : QObject {
+    PrinterOwner(std::unique_ptr<QPrinter> p, QObject* parent) : QObject(parent), printer(std::move(p)) {}
+    std::unique_ptr<QPrinter> printer;
+  };
+  new PrinterOwner(std::move(printer), this);
+  preview_ = findChild<QPrintPreviewWidget*>();
+  connect(this, &QPrintPreviewDialog::paintRequested, this,
+          [this](QPrinter* printer) { PaintReport(*printer, tables_, now_); });
+
+  export_ = new QAction(QStringLiteral("Export to PDF"), this);
+  export_->setObjectName(QStringLiteral("tbExportPdf"));
+  export_->setToolTip(QStringLiteral("Export the report to a PDF file"));
+  connect(export_, &QAction::triggered, this, &TfReportPreview::ExportPdf);
+  if (auto* bar = findChild<QToolBar*>()) {
+    bar->addSeparator();
+    bar->addAction(export_);
+  }
+
+  chooseExportFile = [this] {
+    return QFileDialog::getSaveFileName(this, export_->text(), QDir::home().filePath(QStringLiteral("kx7q-report.pdf")),
+                                        QStringLiteral("PDF (*.pdf)"));
+  };
+}
+
+void TfReportPreview::showEvent(QShowEvent* event) {
+  QPrintPreviewDialog::showEvent(event);
+  // The dialog fits the page on its first show; the report opens at 100 %.
+  if (preview_ != nullptr) {
+    preview_->setZoomMode(QPrintPreviewWidget::CustomZoom);
+    preview_->setZoomFactor(1.0);
+  }
+}
+
+void TfReportPreview::ExportPdf() {
+  const QString path = chooseExportFile ? chooseExportFile() : QString();
+  if (path.isEmpty()) return;
+  const Status status = ExportReportPdf(tables_, path, now_);
+  if (!status.ok()) InformFailure(db_.Language, status, this);
+}
+
+}  // namespace kx7q
