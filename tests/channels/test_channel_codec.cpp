@@ -9,6 +9,7 @@
 
 #include "channels/ChannelCodec.h"
 #include "channels/ChannelColumns.h"
+#include "channels/DecimalText.h"
 #include "support/CodePlugFixture.h"
 
 namespace kx7q {
@@ -23,6 +24,24 @@ Bytes RecordOf(const TALL& all, int n) {
 
 void PutRecord(TALL& all, int n, const Bytes& bytes) {
   std::copy(bytes.begin(), bytes.end(), all.RadioPtr(ChannelAddress(n)));
+}
+
+TEST(ChannelCodecDecimal, ScalesOnTheDigitsAsWritten) {
+  struct Case {
+    const char* text;
+    int shift;
+    std::optional<long long> value;
+  } cases[] = {
+      {"462.5631", 5, 46256310}, {"0.125", 2, 13},   {"0.124999", 2, 12}, {"67.", 1, 670}, {".5", 1, 5},
+      {" 12 ", 0, 12},           {"-1.25", 1, -13},  {"1..2", 1, std::nullopt},           {"", 1, std::nullopt},
+      {".", 1, std::nullopt},    {"1e3", 0, std::nullopt}, {"12a", 0, std::nullopt},
+      {"99999999999999999999", 0, std::nullopt},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ScaledDecimal(c.text, c.shift), c.value) << c.text;
+  EXPECT_EQ(FormatScaled(1, 5), "0.00001");
+  EXPECT_EQ(FormatScaled(-5, 1), "-0.5");
+  EXPECT_EQ(FormatScaled(46256250, 5), "462.56250");
+  EXPECT_EQ(FormatScaled(7, 0), "7");
 }
 
 TEST(ChannelCodecFrequency, DecodesBcdOrAbsent) {
