@@ -1,7 +1,6 @@
 #include "core/ImageDefaults.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "core/Bits.h"
 #include "core/Numbers.h"
@@ -97,14 +96,6 @@ void EncodeDateStamp(std::uint8_t* block, const std::string& text) {
   block[4] = static_cast<std::uint8_t>(NumberAt(text, 11, 2));
   block[5] = static_cast<std::uint8_t>(NumberAt(text, 14, 2));
   block[6] = static_cast<std::uint8_t>(NumberAt(text, 17, 2));
-}
-
-std::string DecodeDateStamp(const std::uint8_t* block) {
-  if (std::all_of(block, block + 16, [](std::uint8_t b) { return b == 0xFF; })) return {};
-  char buffer[48];
-  std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d", block[0] | (block[1] << 8), block[2],
-                block[3], block[4], block[5], block[6]);
-  return buffer;
 }
 
 void SetImageDefaults(TALL& all, const TFrqList& bands, const NowFn& now) {

@@ -23,7 +23,5 @@ void ClampImage(TALL& all, const TFrqList& bands);
 
 // text "yyyy-MM-dd HH:mm:ss" into bytes 0-6 of a 16-byte stamp block; bytes 7-15 untouched.
 void EncodeDateStamp(std::uint8_t* block, const std::string& text);
-// The stamp as "yyyy-MM-dd HH:mm:ss"; empty when all 16 bytes are 0xFF.
-std::string DecodeDateStamp(const std::uint8_t* block);
 
 }  // namespace kx7q
