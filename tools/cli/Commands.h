@@ -21,16 +21,19 @@ struct Command {
 int RunNew(const Args& args);
 int RunShow(const Args& args);
 int RunSet(const Args& args);
+int RunReport(const Args& args);
 
 extern const char* const kNewHelp;
 extern const char* const kShowHelp;
 extern const char* const kSetHelp;
+extern const char* const kReportHelp;
 
 inline const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
       {"new", "make a new code plug and save it as a data file", kNewHelp, RunNew},
       {"show", "print the model, band, channels and settings of a data file", kShowHelp, RunShow},
       {"set", "change channels and settings of a data file", kSetHelp, RunSet},
+      {"report", "write the printed report of a data file as a PDF file", kReportHelp, RunReport},
   };
   return commands;
 }
