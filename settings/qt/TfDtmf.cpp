@@ -25,12 +25,6 @@ QLineEdit* MakeCodeField(QWidget* parent, const char* name, const DtmfCodeArea& 
   return field;
 }
 
-// The list's index, or the stored value when the list shows none (a value
-// the clamps would have repaired), so that a change elsewhere keeps it.
-int IndexOr(const QComboBox* list, int stored) {
-  return list->currentIndex() >= 0 ? list->currentIndex() : stored;
-}
-
 }  // namespace
 
 TfDtmf::TfDtmf(Maindb& db, MainOps& main, QWidget* parent)
@@ -98,11 +92,11 @@ void TfDtmf::Decode() {
 void TfDtmf::Store() {
   const DtmfSettings stored = DecodeDtmfSettings(all());
   DtmfSettings s;
-  s.speed = IndexOr(cxSpeed, stored.speed);
-  s.firstDigitTime = IndexOr(cxFirstTime, stored.firstDigitTime);
-  s.firstDigitDelay = IndexOr(cxFirstDelay, stored.firstDigitDelay);
-  s.pttId = IndexOr(cxPttID, stored.pttId);
-  s.stunType = IndexOr(cxStunType, stored.stunType);
+  s.speed = SelectedOr(cxSpeed, stored.speed);
+  s.firstDigitTime = SelectedOr(cxFirstTime, stored.firstDigitTime);
+  s.firstDigitDelay = SelectedOr(cxFirstDelay, stored.firstDigitDelay);
+  s.pttId = SelectedOr(cxPttID, stored.pttId);
+  s.stunType = SelectedOr(cxStunType, stored.stunType);
   s.sideTone = cxSideTone->isChecked();
   EncodeDtmfSettings(all(), s);  // marks the code plug modified
 }
