@@ -178,7 +178,9 @@ void LinkEngine::OpenPort() {
   if (!opened) {
     FailPort(opened.detail);
     StartTimer(LinkTimer::CloseTime);
+    return;
   }
+  view_.Opened();
 }
 
 void LinkEngine::Start() {

@@ -57,6 +57,8 @@ class LinkView {
   virtual void EnableOk(bool enabled) = 0;
   // The transfer is over (after the final message): close the dialog.
   virtual void Finish() = 0;
+  // The port is open and Ok may start a transfer.
+  virtual void Opened() {}
 };
 
 }  // namespace kx7q

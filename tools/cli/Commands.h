@@ -22,11 +22,15 @@ int RunNew(const Args& args);
 int RunShow(const Args& args);
 int RunSet(const Args& args);
 int RunReport(const Args& args);
+int RunRead(const Args& args);
+int RunWrite(const Args& args);
 
 extern const char* const kNewHelp;
 extern const char* const kShowHelp;
 extern const char* const kSetHelp;
 extern const char* const kReportHelp;
+extern const char* const kReadHelp;
+extern const char* const kWriteHelp;
 
 inline const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
@@ -34,6 +38,8 @@ inline const std::vector<Command>& Commands() {
       {"show", "print the model, band, channels and settings of a data file", kShowHelp, RunShow},
       {"set", "change channels and settings of a data file", kSetHelp, RunSet},
       {"report", "write the printed report of a data file as a PDF file", kReportHelp, RunReport},
+      {"read", "read a radio over the serial port into a data file", kReadHelp, RunRead},
+      {"write", "write a data file to a radio over the serial port", kWriteHelp, RunWrite},
   };
   return commands;
 }
