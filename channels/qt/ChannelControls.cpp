@@ -23,7 +23,8 @@ int EntryIndex(const QComboBox* box, const QString& text) {
 }
 
 void ShowToneText(QComboBox* box, const QString& text) {
-  const int index = EntryIndex(box, text);
+  // Exact match: "D023n" stays as typed rather than turning into "D023N".
+  const int index = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
   if (index >= 0) {
     box->setCurrentIndex(index);
     return;

@@ -150,8 +150,8 @@ TfChInfo::TfChInfo(Maindb& db, MainOps& main, QWidget* parent) : EditWindow(db, 
     box->installEventFilter(this);
     auto onEnter = [this, box] {
       if (IsToneBox(box)) ToneBoxEdited(box);
-      box->hide();
       gvData->setFocus();
+      box->hide();
       return true;
     };
     const EntryKeys keys = tone ? EntryKeys::Tone : EntryKeys::Any;
@@ -427,6 +427,11 @@ void TfChInfo::ShowCellEditor() {
 }
 
 void TfChInfo::HideEditors() {
+  // The grid takes the focus first: a focused box that is hidden would pass
+  // the focus on, and the grid would take that as a move to the next cell.
+  QWidget* focus = QApplication::focusWidget();
+  for (QComboBox* box : {cxRxDcts, cxTxDcts, cxPower, cxWn, cxHave, cxOnOff, cxDcs})
+    if (focus != nullptr && (focus == box || box->isAncestorOf(focus))) gvData->setFocus();
   for (QComboBox* box : {cxRxDcts, cxTxDcts, cxPower, cxWn, cxHave, cxOnOff, cxDcs}) box->hide();
 }
 
