@@ -24,7 +24,7 @@ QLineEdit* MakeLine(QWidget* parent, const char* name) {
   auto* line = new QLineEdit(parent);
   line->setObjectName(QString::fromLatin1(name));
   ApplyFieldRule(line, {kMessageLineLength, IsMessageKey});
-  line->setMinimumWidth(line->fontMetrics().horizontalAdvance(QString(kMessageLineLength, QChar('W'))) / 2);
+  line->setMinimumWidth(line->fontMetrics().averageCharWidth() * (kMessageLineLength + 4));
   return line;
 }
 
