@@ -42,10 +42,8 @@ TfPassWord::TfPassWord(Maindb& db, MainOps& main, QWidget* parent)
 
 void TfPassWord::Decode() {
   cxoPasd->setText(QString::fromLatin1(PasswordText(all())));
-  if (all().SetNewPassword) {
-    cbNps->setChecked(true);
-    cxnPasd->setText(QString::fromLatin1(NewPasswordText(all())));
-  }
+  cbNps->setChecked(all().SetNewPassword);  // enables the new password with it
+  if (all().SetNewPassword) cxnPasd->setText(QString::fromLatin1(NewPasswordText(all())));
 }
 
 void TfPassWord::Store() {
