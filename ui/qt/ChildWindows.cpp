@@ -6,16 +6,17 @@
 
 namespace kx7q {
 
-ChildWindows::ChildWindows(QMdiArea* area, Maindb& db, MainOps& main)
-    : area_(area), db_(db), main_(main) {}
+ChildWindows::ChildWindows(QMdiArea* area, Maindb& db, MainOps& main,
+                           const std::vector<ChildWindowEntry>& table)
+    : area_(area), db_(db), main_(main), table_(table) {}
 
-const ChildWindowEntry* ChildWindows::Entry(int tag) {
-  for (const auto& entry : ChildWindowTable())
+const ChildWindowEntry* ChildWindows::Entry(int tag) const {
+  for (const auto& entry : table_)
     if (entry.tag == tag) return &entry;
   return nullptr;
 }
 
-bool ChildWindows::IsWindowTag(int tag) { return Entry(tag) != nullptr; }
+bool ChildWindows::IsWindowTag(int tag) const { return Entry(tag) != nullptr; }
 
 EditWindow* ChildWindows::Find(int tag) const {
   for (const auto& [t, window] : open_)

@@ -73,11 +73,13 @@ const std::vector<CommandEntry>& CommandTable();
 
 class ChildWindows {
  public:
-  ChildWindows(QMdiArea* area, Maindb& db, MainOps& main);
+  // table: the windows the tags open (tests pass a table of their own).
+  ChildWindows(QMdiArea* area, Maindb& db, MainOps& main,
+               const std::vector<ChildWindowEntry>& table = ChildWindowTable());
 
   // Whether the tag names a window (with or without a factory yet).
-  static bool IsWindowTag(int tag);
-  static const ChildWindowEntry* Entry(int tag);
+  bool IsWindowTag(int tag) const;
+  const ChildWindowEntry* Entry(int tag) const;
 
   // The open window of a tag, or nullptr.
   EditWindow* Find(int tag) const;
@@ -112,6 +114,7 @@ class ChildWindows {
   QMdiArea* area_;
   Maindb& db_;
   MainOps& main_;
+  const std::vector<ChildWindowEntry>& table_;
   std::vector<std::pair<int, QPointer<EditWindow>>> open_;
 };
 

@@ -430,7 +430,7 @@ void TfMainFrm::ExecuteCommand(int tag) {
     case kTagTestOnline: return;
     default: break;
   }
-  if (ChildWindows::IsWindowTag(tag)) {
+  if (windows_->IsWindowTag(tag)) {
     windows_->Show(tag);
     return;
   }
@@ -468,6 +468,11 @@ void TfMainFrm::ResetAfterRead() {
 }
 
 void TfMainFrm::CloseAllChildren() { windows_->CloseAll(); }
+
+void TfMainFrm::UseWindowTable(const std::vector<ChildWindowEntry>& table) {
+  windows_->CloseAll();
+  windows_ = std::make_unique<ChildWindows>(mdi_, db_, *this, table);
+}
 
 QString TfMainFrm::ChannelNodeText(int channel) const { return Label5_->text() + " " + QString::number(channel); }
 

@@ -75,6 +75,8 @@ class TfMainFrm : public QMainWindow, public MainOps {
 
   // ---- what tests and other windows look at ----
   ChildWindows& Windows() { return *windows_; }
+  // Opens windows from another table than ChildWindowTable() (tests).
+  void UseWindowTable(const std::vector<ChildWindowEntry>& table);
   QMdiArea* MdiArea() const { return mdi_; }
   QTreeWidget* Tree() const { return cxTree_; }
   QAction* MenuAction(int tag) const;     // nullptr when no menu entry has the tag

@@ -1,0 +1,26 @@
+// The program kx7q: start-up, then the main window until it is closed.
+#include <QApplication>
+#include <QFileInfo>
+#include <QLocale>
+
+#include "app/Startup.h"
+#include "ui/qt/SettingsLocation.h"
+#include "ui/qt/TfMainFrm.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("kx7q");
+  // Numbers read "462.56250" whatever the desktop's locale.
+  QLocale::setDefault(QLocale::c());
+
+  kx7q::StartupOptions options;
+  options.executablePath = QCoreApplication::applicationFilePath().toStdString();
+  const QString appDir = QString::fromStdString(kx7q::DirectoryOf(options.executablePath));
+  options.settingsPath = kx7q::SettingsPathForProgram(appDir).toStdString();
+  kx7q::Maindb& db = kx7q::Db();
+  kx7q::DataModuleCreate(db, options);
+
+  kx7q::TfMainFrm frame(db);
+  frame.showMaximized();
+  return app.exec();
+}
