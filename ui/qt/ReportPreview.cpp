@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
+#include <QGraphicsView>
+#include <QScrollBar>
 #include <QPrintPreviewWidget>
 #include <QToolBar>
 
@@ -45,6 +47,9 @@ TfReportPreview::TfReportPreview(std::unique_ptr<QPrinter> printer, Maindb& db, 
     bar->addAction(export_);
   }
 
+  setWindowTitle(QStringLiteral("Print Preview"));
+  if (db_.All.LanguageIndex > 0) LocaliseWindow(this, db_.All, false);
+
   chooseExportFile = [this] {
     return QFileDialog::getSaveFileName(this, export_->text(), QDir::home().filePath(QStringLiteral("kx7q-report.pdf")),
                                         QStringLiteral("PDF (*.pdf)"));
@@ -54,9 +59,15 @@ TfReportPreview::TfReportPreview(std::unique_ptr<QPrinter> printer, Maindb& db, 
 void TfReportPreview::showEvent(QShowEvent* event) {
   QPrintPreviewDialog::showEvent(event);
   // The dialog fits the page on its first show; the report opens at 100 %.
-  if (preview_ != nullptr) {
-    preview_->setZoomMode(QPrintPreviewWidget::CustomZoom);
-    preview_->setZoomFactor(1.0);
+  if (preview_ == nullptr) return;
+  preview_->setZoomMode(QPrintPreviewWidget::CustomZoom);
+  preview_->setZoomFactor(1.0);
+  for (const char* name : {"fitWidthAction", "fitPageAction"})
+    if (auto* fit = findChild<QAction*>(QLatin1String(name))) fit->setChecked(false);
+  // Zooming keeps the middle of the page in view; start at the page's top.
+  if (auto* view = preview_->findChild<QGraphicsView*>()) {
+    view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->minimum());
+    view->verticalScrollBar()->setValue(view->verticalScrollBar()->minimum());
   }
 }
 
