@@ -397,6 +397,7 @@ void LinkEngine::OnLineError() {
 }
 
 void LinkEngine::OnPortLost(const std::string& reason) {
+  if (finishing_ || succeeded_) return;  // the read is complete; the dialog is closing
   state_ = LinkState::Idle;
   awaited_ = 0;
   StopTimer(LinkTimer::HeadTime);

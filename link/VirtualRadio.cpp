@@ -10,6 +10,7 @@ VirtualRadio::VirtualRadio(const RadioMemory& memory, RadioFaults faults)
 
 VirtualRadio::Answer VirtualRadio::Receive(const std::uint8_t* data, std::size_t size) {
   Answer answer;
+  chunkSize_ = size;
   for (std::size_t i = 0; i < size; ++i) Byte(data[i], answer);
   if (faults_.silent) answer.sends.clear();
   return answer;
@@ -21,6 +22,15 @@ void VirtualRadio::Byte(std::uint8_t b, Answer& answer) {
   if (frameSize_ == 0 && b == kWakeUp[0] && stage_ != Stage::WaitChallenge) {
     frame_.assign(1, b);
     frameSize_ = kWakeUpSize;
+    return;
+  }
+  // The PC gives up with 'E' after a handshake reply it does not like. Where
+  // a challenge is due, 'E' may also begin the packet: a lone 'E' is the end.
+  if (frameSize_ == 0 && b == kEndCommand &&
+      (stage_ == Stage::WaitIdentRequest || stage_ == Stage::WaitAck ||
+       (stage_ == Stage::WaitChallenge && chunkSize_ == 1))) {
+    answer.sessionEnded = true;
+    stage_ = Stage::Idle;
     return;
   }
   if (frameSize_ == 0) {

@@ -56,6 +56,7 @@ class VirtualRadio {
   Stage stage_ = Stage::Idle;
   std::vector<std::uint8_t> frame_;   // bytes of the frame being collected
   std::size_t frameSize_ = 0;         // its length; 0 while waiting for a command byte
+  std::size_t chunkSize_ = 0;         // bytes in the piece being received
   std::uint8_t key_ = 0;
   int blocks_ = 0;
   int written_ = 0;

@@ -64,6 +64,14 @@ TEST(LinkVirtualRadio, AnswersTheHandshakeAndServesBlocks) {
   EXPECT_TRUE(feed({'E'}).sessionEnded);
 }
 
+TEST(LinkVirtualRadio, EndAfterARefusedHandshakeEndsTheSession) {
+  VirtualRadio radio(test::PatternMemory(), {.modelCode = "ZZ99"});
+  test::Bytes wake = {'P', 'R', 'O', 'G', 'R', 'A', 'M', 0x61, 0x02};
+  radio.Receive(wake.data(), wake.size());
+  const std::uint8_t end = 'E';
+  EXPECT_TRUE(radio.Receive(&end, 1).sessionEnded);
+}
+
 TEST(LinkVirtualRadio, StaysQuietForAChallengeWithABadCheckByte) {
   VirtualRadio radio(test::PatternMemory());
   test::Bytes wake = {'P', 'R', 'O', 'G', 'R', 'A', 'M', 0x61, 0x02};
