@@ -2,7 +2,10 @@
 // sorted by tag; a line without factory makes its tag do nothing for now.
 #include "ui/qt/ChildWindows.h"
 
+#include "channels/qt/TfBInfoEdit.h"
 #include "channels/qt/TfChInfo.h"
+#include "link/qt/TfReadRadio.h"
+#include "link/qt/TfWriteRadio.h"
 #include "settings/qt/TfDtmf.h"
 #include "settings/qt/TfEmbeddedMessage.h"
 #include "settings/qt/TfInfoMsg.h"
@@ -14,11 +17,20 @@
 #include "ui/qt/ReportCommands.h"
 
 namespace kx7q {
+namespace {
+
+// A completed read replaced the code plug: the views start afresh.
+void ReadFromRadio(CommandContext& context) {
+  TfReadRadio dialog(context.db, context.parent);
+  if (context.main.RunDialog(dialog) == QDialog::Accepted) context.main.ResetAfterRead();
+}
+
+}  // namespace
 
 const std::vector<ChildWindowEntry>& ChildWindowTable() {
   static const std::vector<ChildWindowEntry> table = {
       {10, "fChInfo", MakeWindow<TfChInfo>},
-      {11, "fBInfoEdit", nullptr},
+      {11, "fBInfoEdit", MakeWindow<TfBInfoEdit>},
       {12, "fKeyFun", MakeWindow<TfKeyFun>},
       {13, "fVoxFun", MakeWindow<TfVoxFun>},
       {14, "fOptFun", MakeWindow<TfOptFun>},
@@ -35,8 +47,8 @@ const std::vector<CommandEntry>& CommandTable() {
       {5, PrintReportCommand},    // print
       {6, PreviewReportCommand},  // print preview
       {18, RunDialog<TfEmbeddedMessage>},  // embedded message
-      {20, nullptr},  // read from the radio
-      {21, nullptr},  // write to the radio
+      {20, ReadFromRadio},                 // read from the radio
+      {21, RunDialog<TfWriteRadio>},       // write to the radio
   };
   return table;
 }
