@@ -204,6 +204,27 @@ TEST_F(UiMainFrame, ReplacingTheCodePlugLeavesOnlyAFreshGrid) {
   EXPECT_EQ(frame->windowTitle(), "ROZ-KX-7Q");
 }
 
+TEST_F(UiMainFrame, ACompletedReadStartsTheViewsAfreshAFailedOneChangesNothing) {
+  frame->ExecuteCommand(14);
+  frame->FileName = "/somewhere/radio.dat";
+  frame->ExecuteCommand(20);  // the read dialog is closed without a read
+  EXPECT_EQ(OpenTags(), (std::vector<int>{10, 14}));
+  EXPECT_EQ(frame->FileName, "/somewhere/radio.dat");
+
+  // The dialog reports a completed read (its own tests cover when it does).
+  auto runner = frame->dialogRunner;
+  frame->dialogRunner = [&](QDialog& d) {
+    runner(d);
+    return int(d.objectName() == "fReadRadio" ? QDialog::Accepted : QDialog::Rejected);
+  };
+  frame->MenuAction(20)->trigger();
+  EXPECT_EQ(OpenTags(), (std::vector<int>{10}));
+  EXPECT_TRUE(frame->FileName.isEmpty());
+
+  frame->ToolbarAction(21)->trigger();
+  EXPECT_EQ(dialogs, (QStringList{"fReadRadio", "fReadRadio", "fWriteRadio"}));
+}
+
 TEST_F(UiMainFrame, WindowCommandsArrangeAndCloseTheChildren) {
   for (int tag : {12, 13, 14}) frame->ExecuteCommand(tag);
   frame->show();
