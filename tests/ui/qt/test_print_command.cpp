@@ -23,6 +23,7 @@
 #include "ui/ReportTables.h"
 #include "ui/qt/ChildWindows.h"
 #include "ui/qt/ReportPreview.h"
+#include "ui/qt/TfMainFrm.h"
 
 namespace kx7q {
 namespace {
@@ -283,6 +284,32 @@ TEST_F(PrintCommandLocalised, LabelsHeadingsAndValuesAreTheWindowsTexts) {
   EXPECT_EQ(lines[2].AField, "Delay");
   EXPECT_EQ(lines[3].TypeName, "\xE4\xBF\xA1\xE9\x81\x93\xE4\xBF\xA1\xE6\x81\xAF");
   EXPECT_EQ(lines[7].AValue, "\xE9\xAB\x98") << "TX Power of channel 1";
+}
+
+// The main window's menu and toolbar reach the commands; the grid it opened
+// at start-up stays open through a preview.
+TEST_F(PrintCommand, MainWindowRunsPreviewAndPrint) {
+  TfMainFrm frame(db);
+  frame.presentPorts = [] { return QStringList{"COM1"}; };
+  QStringList dialogs;
+  frame.dialogRunner = [&](QDialog& dialog) {
+    dialogs << QString::fromLatin1(dialog.metaObject()->className());
+    return int(QDialog::Rejected);
+  };
+  frame.FormShow();
+  EditWindow* grid = frame.Windows().Find(10);
+  ASSERT_NE(grid, nullptr);
+  Program(1, "462.5625");
+  grid->Refresh();
+
+  ASSERT_NE(frame.MenuAction(kPreview), nullptr);
+  frame.MenuAction(kPreview)->trigger();
+  ASSERT_NE(frame.ToolbarAction(kPrint), nullptr);
+  frame.ToolbarAction(kPrint)->trigger();
+  EXPECT_EQ(dialogs, (QStringList{"kx7q::TfReportPreview", "QPrintDialog"}));
+  EXPECT_EQ(frame.Windows().Find(10), grid);
+  EXPECT_EQ(Tables().myAdo.size(), 3u + 7u);
+  EXPECT_EQ(Tables().myAdo[4].AField, "No.1");
 }
 
 }  // namespace
