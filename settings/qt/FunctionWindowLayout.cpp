@@ -98,14 +98,19 @@ QPushButton* FunctionWindowLayout::AddCloseButton() {
   return button;
 }
 
+// The MDI frame takes the size of the window, which its layout fixes to the
+// size of its contents; it follows when those change (rows hidden, lists
+// filled or polished after the first show).
 void FunctionWindowLayout::FitFrame() {
-  if (auto* sub = qobject_cast<QMdiSubWindow*>(window_.parentWidget())) {
-    sub->setFixedSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
-    sub->setMinimumSize(0, 0);
-    window_.adjustSize();
-    sub->adjustSize();
-    sub->setFixedSize(sub->sizeHint());
-  }
+  auto* sub = qobject_cast<QMdiSubWindow*>(window_.parentWidget());
+  if (sub == nullptr || fitting_) return;
+  fitting_ = true;
+  window_.layout()->activate();
+  sub->setMinimumSize(0, 0);
+  sub->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  sub->adjustSize();
+  sub->setFixedSize(sub->sizeHint());
+  fitting_ = false;
 }
 
 bool FunctionWindowLayout::eventFilter(QObject* watched, QEvent* event) {
@@ -119,6 +124,8 @@ bool FunctionWindowLayout::eventFilter(QObject* watched, QEvent* event) {
         FitFrame();
         sub->move(kWindowPlace);
       }
+    } else if (event->type() == QEvent::Resize) {
+      FitFrame();
     }
   }
   return QObject::eventFilter(watched, event);

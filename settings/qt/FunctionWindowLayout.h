@@ -73,6 +73,7 @@ class FunctionWindowLayout : public QObject {
   QGridLayout* grid_ = nullptr;
   int nextRow_[8] = {};
   std::vector<Row> rows_;
+  bool fitting_ = false;
 };
 
 // A drop-down list filled with the entries of a value list: the control name
