@@ -67,11 +67,13 @@ QString GridText(const QTableWidget& grid, int row, int col) {
   return item != nullptr ? item->text() : QString();
 }
 
-// Runs fill on the window of a tag: the open one (refreshed when asked), or
-// one made for the purpose and deleted afterwards.
+enum class OpenWindow { Refresh, AsItStands };
+
+// Runs fill on the window of a tag: the open one (refreshed, or read as it
+// stands), or one made for the purpose and deleted afterwards.
 template <class Fill>
-void WithWindow(ChildWindows& windows, int tag, bool refreshOpen, Fill fill) {
-  EditWindow* window = refreshOpen ? nullptr : windows.Find(tag);
+void WithWindow(ChildWindows& windows, int tag, OpenWindow open, Fill fill) {
+  EditWindow* window = open == OpenWindow::AsItStands ? windows.Find(tag) : nullptr;
   bool created = false;
   if (window == nullptr) window = windows.FindOrCreateHidden(tag, created);
   if (window == nullptr) return;  // no such window in this build
@@ -122,14 +124,14 @@ void FillFromChannelGrid(ReportTables& tables, const QWidget& window, const TLan
 
 void FillReport(ReportTables& tables, Maindb& db, ChildWindows& windows) {
   tables.Clear();
-  WithWindow(windows, kRadioInformationTag, true,
+  WithWindow(windows, kRadioInformationTag, OpenWindow::Refresh,
              [&](QWidget& w) { FillFromRadioInformation(tables, w, db.All); });
-  WithWindow(windows, kKeyFunctionTag, true, [&](QWidget& w) { FillFromKeyFunction(tables, w); });
-  WithWindow(windows, kVoxFunctionTag, true, [&](QWidget& w) { FillFromVoxFunction(tables, w); });
+  WithWindow(windows, kKeyFunctionTag, OpenWindow::Refresh, [&](QWidget& w) { FillFromKeyFunction(tables, w); });
+  WithWindow(windows, kVoxFunctionTag, OpenWindow::Refresh, [&](QWidget& w) { FillFromVoxFunction(tables, w); });
   // The optional functions print no line; their window is only refreshed.
-  WithWindow(windows, kOptionalFunctionTag, true, [](QWidget&) {});
-  // The grid prints what it shows, including an edit not yet in the tree.
-  WithWindow(windows, kChannelGridTag, false,
+  WithWindow(windows, kOptionalFunctionTag, OpenWindow::Refresh, [](QWidget&) {});
+  // The grid prints what it shows.
+  WithWindow(windows, kChannelGridTag, OpenWindow::AsItStands,
              [&](QWidget& w) { FillFromChannelGrid(tables, w, db.Language); });
 }
 
