@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QLocale>
+#include <QScreen>
 
 #include "app/Startup.h"
 #include "ui/qt/SettingsLocation.h"
@@ -21,6 +22,8 @@ int main(int argc, char** argv) {
   kx7q::DataModuleCreate(db, options);
 
   kx7q::TfMainFrm frame(db);
+  // Maximised; the geometry too, for desktops without a window manager.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) frame.setGeometry(screen->availableGeometry());
   frame.showMaximized();
   return app.exec();
 }

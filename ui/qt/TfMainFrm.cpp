@@ -136,7 +136,7 @@ TfMainFrm::TfMainFrm(Maindb& db, QWidget* parent) : QMainWindow(parent), db_(db)
   splitter_->addWidget(pTree_);
   splitter_->addWidget(mdi_);
   splitter_->setStretchFactor(1, 1);
-  splitter_->setSizes({180, 800});
+  splitter_->setSizes({230, 800});
   layout->addWidget(splitter_, 1);
   BuildStatusBar();
 
@@ -274,6 +274,9 @@ void TfMainFrm::BuildTreePanel() {
   cxTree_->setHeaderHidden(true);
   cxTree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   cxTree_->setIconSize(QSize(20, 20));
+  // Node texts are shown whole; a narrow panel scrolls instead of eliding.
+  cxTree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  cxTree_->header()->setStretchLastSection(false);
   layout->addWidget(cxTree_, 1);
 
   auto* root = new QTreeWidgetItem(cxTree_);
