@@ -122,7 +122,10 @@ bool FunctionWindowLayout::eventFilter(QObject* watched, QEvent* event) {
     } else if (event->type() == QEvent::Show) {
       if (auto* sub = qobject_cast<QMdiSubWindow*>(window_.parentWidget())) {
         FitFrame();
-        sub->move(kWindowPlace);
+        // Placed when it first appears; restoring it from a minimised state
+        // puts it back where the user left it.
+        if (!placed_) sub->move(kWindowPlace);
+        placed_ = true;
       }
     } else if (event->type() == QEvent::Resize) {
       FitFrame();

@@ -16,7 +16,7 @@
 //
 // The layout also makes the window a fixed-size MDI child with a minimise
 // button and no maximise button, placed at (20, 20) in the main window's
-// client area whenever it is shown.
+// client area when it first appears.
 
 #include <QObject>
 #include <vector>
@@ -74,6 +74,7 @@ class FunctionWindowLayout : public QObject {
   int nextRow_[8] = {};
   std::vector<Row> rows_;
   bool fitting_ = false;
+  bool placed_ = false;
 };
 
 // A drop-down list filled with the entries of a value list: the control name

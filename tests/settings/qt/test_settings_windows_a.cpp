@@ -505,6 +505,12 @@ TEST_F(FunctionWindows, OpenedByTheirTagsAsFixedMdiChildren) {
     auto* close = window->findChild<QPushButton*>("btnCancel");
     EXPECT_TRUE(sub->rect().contains(QRect(close->mapTo(sub, QPoint(0, 0)), close->size())));
     EXPECT_EQ(windows.Show(c.tag), window);  // at most one
+    // Opening it again while minimised restores it where the user left it.
+    sub->move(100, 80);
+    sub->showMinimized();
+    EXPECT_EQ(windows.Show(c.tag), window);
+    EXPECT_FALSE(sub->isMinimized());
+    EXPECT_EQ(sub->pos(), QPoint(100, 80));
     QPointer<EditWindow> alive(window);
     close->click();
     QTRY_VERIFY(alive.isNull());
