@@ -1,7 +1,9 @@
 #include "tools/cli/LinkCommand.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QTimer>
+#include <cstdio>
 #include <iostream>
 #include <memory>
 
@@ -21,18 +23,24 @@ class ConsoleView : public LinkView {
     std::cerr << "\r" << verb_ << ": " << position * 100 / maximum << " %" << std::flush;
   }
   void Message(const Status& message) override {
-    if (!ended_) result = message;
+    if (!ended_) {
+      result = message;
+      if (clock.isValid()) seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+    }
     ended_ = true;
     QCoreApplication::exit(0);  // once the engine has returned
   }
   void EnableOk(bool) override {}
   void Finish() override { QCoreApplication::exit(0); }
   void Opened() override {
+    clock.start();
     if (start) start();
   }
 
   Status result = Status::Fail("ComError", "the transfer did not end");
   std::function<void()> start;
+  QElapsedTimer clock;  // from Ok to the final message
+  double seconds = -1;
 
  private:
   const char* verb_;
@@ -59,6 +67,11 @@ Status RunTransfer(LinkDirection direction, const std::string& port) {
   QTimer::singleShot(0, [&] { session.Engine().Show(port); });
   QCoreApplication::exec();
   session.Engine().Close();
+  if (view.seconds >= 0) {
+    char took[32];
+    std::snprintf(took, sizeof took, " (%.3f s)", view.seconds);
+    std::cerr << took;
+  }
   std::cerr << "\n";
   const bool done = reading ? session.Engine().Succeeded() : view.result.key == "WriteOk";
   return done ? Status::Ok() : view.result;
