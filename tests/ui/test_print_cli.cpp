@@ -85,6 +85,7 @@ TEST_F(PrintCli, FailuresSayWhatWentWrong) {
       {"report plug.dat", 2, "no output file"},
       {"report -o x.pdf", 2, "no data file"},
       {"report plug.dat other.dat -o x.pdf", 2, "unexpected argument"},
+      {"report plug.dat -o ./plug.dat", 2, "the output file is the data file itself"},
       {"report missing.dat -o x.pdf", 1, "The file cannot be read or written."},
       {"report plug.dat -o no-such-folder/x.pdf", 1, "The file cannot be read or written. (no-such-folder/x.pdf)"},
   };
@@ -94,6 +95,7 @@ TEST_F(PrintCli, FailuresSayWhatWentWrong) {
     EXPECT_NE(r.err.find(c.message), std::string::npos) << c.arguments << ": " << r.err;
   }
   EXPECT_FALSE(std::filesystem::exists(dir.File("x.pdf")));
+  EXPECT_EQ(dir.Bytes("plug.dat").size(), static_cast<std::size_t>(kDataFileSize)) << "the data file is untouched";
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // kx7q-cli report: the printed report of a data file, as a PDF file.
 
 #include <QApplication>
+#include <filesystem>
 #include <iostream>
 
 #include "app/Startup.h"
@@ -38,6 +39,11 @@ int RunReport(const Args& args) {
   }
   if (input.empty()) return UsageError("report", "no data file");
   if (output.empty()) return UsageError("report", "no output file (-o FILE.pdf)");
+
+  // Writing the report over the data file would destroy the code plug.
+  std::error_code ignored;
+  if (std::filesystem::equivalent(input, output, ignored))
+    return UsageError("report", "the output file is the data file itself");
 
   if (const Status status = LoadDataFile(input); !status.ok()) return Fail(status);
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGraphicsView>
 #include <QScrollBar>
 #include <QPrintPreviewWidget>
@@ -35,8 +36,13 @@ TfReportPreview::TfReportPreview(std::unique_ptr<QPrinter> printer, Maindb& db, 
   };
   new PrinterOwner(std::move(printer), this);
   preview_ = findChild<QPrintPreviewWidget*>();
-  connect(this, &QPrintPreviewDialog::paintRequested, this,
-          [this](QPrinter* printer) { PaintReport(*printer, tables_, now_); });
+  // The preview paints through here too, and so does its print button, whose
+  // printer or file may refuse the report.
+  connect(this, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
+    if (PaintReport(*printer, tables_, now_)) return;
+    const QString target = printer->outputFileName().isEmpty() ? printer->printerName() : printer->outputFileName();
+    InformFailure(db_.Language, Status::Fail("PrintError", target.toStdString()), this);
+  });
 
   export_ = new QAction(QStringLiteral("Export to PDF"), this);
   export_->setObjectName(QStringLiteral("tbExportPdf"));
@@ -72,8 +78,9 @@ void TfReportPreview::showEvent(QShowEvent* event) {
 }
 
 void TfReportPreview::ExportPdf() {
-  const QString path = chooseExportFile ? chooseExportFile() : QString();
+  QString path = chooseExportFile ? chooseExportFile() : QString();
   if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
   const Status status = ExportReportPdf(tables_, path, now_);
   if (!status.ok()) InformFailure(db_.Language, status, this);
 }

@@ -195,7 +195,7 @@ TEST_F(PrintCommand, OpenWindowsAreRefreshedAndStayOpen) {
 
 TEST_F(PrintCommand, PreviewOpensAtFullSizeAndExportsPdf) {
   Program(1, "462.5625");
-  const QString good = QString::fromStdString(dir.File("preview.pdf"));
+  const QString good = QString::fromStdString(dir.File("preview"));  // gets ".pdf"
   const QString bad = QString::fromStdString(dir.File("missing/preview.pdf"));
   QString zoomMode;
   double zoom = 0;
@@ -216,7 +216,7 @@ TEST_F(PrintCommand, PreviewOpensAtFullSizeAndExportsPdf) {
   ASSERT_EQ(main.runs, 1);
   EXPECT_EQ(zoomMode, "custom");
   EXPECT_DOUBLE_EQ(zoom, 1.0);
-  EXPECT_TRUE(PdfText(good).contains(QRegularExpression("RX Frequency\\s+462\\.56250")));
+  EXPECT_TRUE(PdfText(good + ".pdf").contains(QRegularExpression("RX Frequency\\s+462\\.56250")));
   ASSERT_EQ(boxes.Boxes().size(), 1u) << "the export that cannot be written says so";
   EXPECT_TRUE(boxes.Boxes()[0].text.startsWith("The file cannot be read or written."));
 }
