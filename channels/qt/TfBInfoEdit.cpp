@@ -274,6 +274,8 @@ void TfBInfoEdit::sexdChange() {
   if (Loading()) return;
   all().CurrentChannel = sexd->value();
   main().SelectChannelNode(0);
+  // The grid's current row follows as well (its row is refilled, unchanged).
+  main().RefreshViews(0);
   LoadChannel();
 }
 

@@ -310,9 +310,10 @@ TEST_F(InStepTest, EditWindowChangesRefillGridRow) {
   Type(edit->eRx, "");
   EXPECT_EQ(grid->ForeText(3, 2), "");
   EXPECT_EQ(grid->BackText(3, 1), "");
-  // Moving the channel in the edit window moves the tree, not the record.
+  // Moving the channel in the edit window moves the tree and the grid's row.
   edit->sexd->setValue(6);
   EXPECT_EQ(main.treeChannel, 6);
+  EXPECT_EQ(grid->Grid()->currentRow(), 7);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "channels/qt/TfChInfo.h"
+#include "support/TempDir.h"
 #include "tests/channels/qt/ChannelWindowFixture.h"
 
 namespace kx7q::test {
@@ -346,6 +347,30 @@ TEST_F(GridTest, PasteFromAnotherBandIsClampedAndStopsAtLastChannel) {
   EXPECT_EQ(grid->ForeText(17, 2), "174.00000");
   EXPECT_EQ(grid->ForeText(17, 3), "174.00000");
   EXPECT_EQ(boxes.Texts(), QStringList{"The frequecy number come amiss!"});
+}
+
+TEST_F(GridTest, LocalisedTitlesAndNoneStillMeanNoTone) {
+  TempDir dir;
+  dir.PutText("Test.Ini",
+              "[fChInfo]\nBColText.1=Empfang\ncxRxDcts.0=Kein\ncxTxDcts.0=Kein\ncxPower.1=Hoch\n"
+              "gvData.2=not read: the grid's own titles are never translated\n");
+  db.All.AppDir = dir.path() + "/";
+  db.All.LanguageName = "Test";
+  db.All.LanguageIndex = 1;
+  SetRecord(1, kProgrammed);
+  EraseChannel(2);
+  Open();
+  EXPECT_EQ(grid->ForeText(1, 2), "Empfang");
+  TypeInto(3, 2, "430");
+  QTRY_COMPARE(grid->ForeText(3, 4), QString("Kein"));
+  EXPECT_EQ(grid->ForeText(3, 6), "Hoch");
+  EXPECT_EQ(Hex(RecordOf(2)), "00 00 00 43 00 00 00 43 FF FF FF FF F7 FF FF FF");
+  QComboBox* box = BoxOver(2, 4);
+  ASSERT_NE(box, nullptr);
+  box->setCurrentIndex(0);
+  EXPECT_EQ(grid->ForeText(2, 4), "Kein");
+  EXPECT_EQ(RecordOf(1)[8], 0xFF);
+  EXPECT_EQ(RecordOf(1)[9], 0xFF);
 }
 
 }  // namespace
