@@ -49,6 +49,7 @@ class TfBInfoEdit : public EditWindow {
   void cxTxDctsDblClick();
 
   void ReloadCurrentChannel() override { LoadChannel(); }
+  QSize sizeHint() const override { return {504, 338}; }
 
   ChannelSpinBox* sexd = nullptr;
   QTabWidget* cxChInfo = nullptr;

@@ -242,6 +242,7 @@ bool TfChInfo::IsToneBox(const QComboBox* box) const { return box == cxRxDcts ||
 // ---- building and filling ------------------------------------------------------
 
 void TfChInfo::Decode() {
+  HideEditors();
   lNone->setText(cxRxDcts->itemText(0));
   SetupColumns();
   if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
