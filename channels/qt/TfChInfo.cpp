@@ -268,7 +268,13 @@ void TfChInfo::SetupColumns() {
     if (width >= 0) gvData->setColumnWidth(c, width);
     sum += width;
     if (Cell(kTitleRow, c) == nullptr) gvData->setItem(kTitleRow, c, new QTableWidgetItem);
-    Cell(kTitleRow, c)->setText(BColText->item(c - 1)->text());
+    QTableWidgetItem* title = Cell(kTitleRow, c);
+    title->setText(BColText->item(c - 1)->text());
+    // A title wider than its column is drawn smaller rather than cut short.
+    QFont font = gvData->font();
+    while (width > 0 && font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(title->text()) > width - 10)
+      font.setPointSizeF(font.pointSizeF() - 0.5);
+    title->setFont(font);
   }
   formWidth_ = sum + 30;
   SetupRows();

@@ -35,6 +35,13 @@ QTableWidget* MakeTable(const char* name, int columns, int rows, int rowHeight, 
   grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid->setSelectionMode(QAbstractItemView::SingleSelection);
   grid->setContextMenuPolicy(Qt::NoContextMenu);
+  // The tables are laid out to fit whole: no scrolling, compact cells.
+  grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid->setTextElideMode(Qt::ElideNone);
+  QFont font = grid->font();
+  font.setPixelSize(11);
+  grid->setFont(font);
   for (int r = 0; r < rows; ++r)
     for (int c = 0; c < columns; ++c) {
       auto* item = new QTableWidgetItem;
@@ -68,10 +75,13 @@ TfToneOption::TfToneOption(Maindb& db, QWidget* parent) : QDialog(parent), db_(d
                  Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
   setFixedSize(585, 308);
   auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(6, 4, 6, 6);
+  layout->setSpacing(2);
 
   GroupBox1 = new QGroupBox(QStringLiteral("Channel Voice Selection"), this);
   GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
   auto* choices = new QHBoxLayout(GroupBox1);
+  choices->setContentsMargins(8, 2, 8, 2);
   auto radio = [this, choices](const char* name, const char* caption, int tag) {
     auto* r = new QRadioButton(QString::fromLatin1(caption), GroupBox1);
     r->setObjectName(QString::fromLatin1(name));
@@ -100,6 +110,7 @@ TfToneOption::TfToneOption(Maindb& db, QWidget* parent) : QDialog(parent), db_(d
   gbList = new QGroupBox(QStringLiteral(" Code List"), this);
   gbList->setObjectName(QStringLiteral("gbList"));
   auto* tables = new QGridLayout(gbList);
+  tables->setContentsMargins(4, 2, 4, 2);
   gvCtcss = MakeTable("gvCtcss", 1 + 3 * kPickerCtcssGroups, 1 + kPickerCtcssRows, 24, gbList);
   gvDcsN = MakeTable("gvDcsN", 1 + 2 * kPickerDcsGroups, 1 + kPickerDcsRows, 20, gbList);
   gvDcsI = MakeTable("gvDcsI", 1 + 2 * kPickerDcsGroups, 1 + kPickerDcsRows, 20, gbList);
