@@ -55,8 +55,10 @@ TfBInfoEdit::TfBInfoEdit(Maindb& db, MainOps& main, QWidget* parent) : EditWindo
     l->setObjectName(QString::fromLatin1(name));
     return l;
   };
-  outer->addWidget(label("Label1", "Channel No."), 0, 0);
+  QLabel* channelLabel = label("Label1", "Channel No.");
+  outer->addWidget(channelLabel, 0, 0);
   sexd = new ChannelSpinBox(this);
+  channelLabel->setBuddy(sexd);
   sexd->setObjectName(QStringLiteral("sexd"));
   sexd->setRange(1, 1);
   sexd->setValue(1);
@@ -124,25 +126,25 @@ TfBInfoEdit::TfBInfoEdit(Maindb& db, MainOps& main, QWidget* parent) : EditWindo
   cxComp = check("cxComp", "Compander");
   cxScrm = check("cxScrm", "Scrambler");
   // Kept in step with the record, not shown.
-  QWidget* pttLabel = pageLabel("Label9", "PTT ID");
-  for (QWidget* hidden : {static_cast<QWidget*>(cxPttID), pttLabel, static_cast<QWidget*>(cxComp),
-                          static_cast<QWidget*>(cxScrm)})
+  QLabel* pttLabel = pageLabel("Label9", "PTT ID");
+  pttLabel->setBuddy(cxPttID);
+  for (QWidget* hidden : std::initializer_list<QWidget*>{cxPttID, pttLabel, cxComp, cxScrm})
     hidden->hide();
 
-  page->addWidget(pageLabel("Label2", "RX Frequency[MHz]"), 0, 0);
-  page->addWidget(eRx, 0, 1);
-  page->addWidget(pageLabel("Label3", "TX Frequency[MHz]"), 1, 0);
-  page->addWidget(eTX, 1, 1);
-  page->addWidget(pageLabel("Label4", "QT/DQT Deconde"), 2, 0);
-  page->addWidget(cxRxDcts, 2, 1);
-  page->addWidget(pageLabel("Label5", "QT/DQT Encode"), 3, 0);
-  page->addWidget(cxTxDcts, 3, 1);
-  page->addWidget(pageLabel("Label6", "Wide/Narrow"), 0, 2);
-  page->addWidget(cxWn, 0, 3);
-  page->addWidget(pageLabel("Label7", "Epilogue"), 1, 2);
-  page->addWidget(cxRevTx, 1, 3);
-  page->addWidget(pageLabel("Label8", "TX Power"), 2, 2);
-  page->addWidget(cxPower, 2, 3);
+  // Labels name their controls (buddies), for the keyboard and for printing.
+  auto row = [page, &pageLabel](const char* name, const char* caption, QWidget* control, int r, int c) {
+    QLabel* l = pageLabel(name, caption);
+    l->setBuddy(control);
+    page->addWidget(l, r, c);
+    page->addWidget(control, r, c + 1);
+  };
+  row("Label2", "RX Frequency[MHz]", eRx, 0, 0);
+  row("Label3", "TX Frequency[MHz]", eTX, 1, 0);
+  row("Label4", "QT/DQT Deconde", cxRxDcts, 2, 0);
+  row("Label5", "QT/DQT Encode", cxTxDcts, 3, 0);
+  row("Label6", "Wide/Narrow", cxWn, 0, 2);
+  row("Label7", "Epilogue", cxRevTx, 1, 2);
+  row("Label8", "TX Power", cxPower, 2, 2);
   page->addWidget(cxScan, 3, 3);
   page->addWidget(cxBclo, 4, 3);
   page->setRowStretch(5, 1);
