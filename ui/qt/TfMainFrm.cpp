@@ -7,7 +7,6 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -25,16 +24,12 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "core/DataFile.h"
 #include "core/ImageDefaults.h"
 #include "core/Registry.h"
-#include "core/qt/TfModel.h"
 #include "i18n/IniFile.h"
 #include "i18n/Language.h"
 #include "i18n/ProgramSettings.h"
 #include "i18n/qt/Localise.h"
-#include "i18n/qt/TfFrmAbout.h"
-#include "i18n/qt/TfSetLanguage.h"
 #include "link/qt/PortScan.h"
 #include "link/qt/TfSetPort.h"
 #include "ui/qt/Artwork.h"
@@ -563,124 +558,5 @@ void TfMainFrm::ToggleToolbar() {
 }
 
 void TfMainFrm::ToggleStatusBar() { statusBar()->setVisible(nStatusbar_->isChecked()); }
-
-// ---- file commands ---------------------------------------------------------------
-
-void TfMainFrm::NewCodePlug() {
-  if (db_.All.Modified && Ask(db_.Language, "SaveProgram", this)) SaveDataFile();
-  SetImageDefaults(db_.All, db_.FrqList);
-  FileName.clear();
-  UpdateStatus();
-  RefreshViews(1);
-  db_.All.Modified = false;
-}
-
-void TfMainFrm::OpenDataFile() {
-  if (db_.All.Modified && Ask(db_.Language, "SaveProgram", this)) SaveDataFile();
-  const QString path = chooseOpenFile ? chooseOpenFile() : QString();
-  if (path.isEmpty()) return;
-  FileName = path;
-  const Status read = ReadDataFile(db_.All, db_.MacList, db_.FrqList, path.toStdString());
-  if (!read) {
-    // The code plug is as it was; it no longer belongs to any file, so that
-    // a later Save cannot overwrite the refused file with it unasked.
-    FileName.clear();
-    if (read.key == "ModError")
-      Inform(db_.Language, "ModError", this);
-    else
-      InformFailure(db_.Language, {read.key, path.toStdString() + (read.detail.empty() ? "" : ": " + read.detail)},
-                    this);
-    UpdateStatus();
-    return;
-  }
-  BuildTree();
-  UpdateStatus();
-  RefreshViews(1);
-  db_.All.Modified = false;
-}
-
-bool TfMainFrm::SaveDataFile() {
-  if (FileName.isEmpty()) {
-    const QString path = chooseSaveFile ? chooseSaveFile() : QString();
-    if (path.isEmpty()) {
-      UpdateStatus();
-      return false;
-    }
-    FileName = path;
-  }
-  const Status written = WriteDataFile(db_.All, FileName.toStdString());
-  if (!written)
-    InformFailure(db_.Language,
-                  {written.key, FileName.toStdString() + (written.detail.empty() ? "" : ": " + written.detail)}, this);
-  UpdateStatus();
-  return written.ok();
-}
-
-void TfMainFrm::SaveDataFileAs() {
-  FileName.clear();
-  SaveDataFile();
-}
-
-// ---- setup commands ----------------------------------------------------------------
-
-void TfMainFrm::ModelSetup() {
-  TfModel dialog(db_, this);
-  RunDialog(dialog);
-  if (!dialog.Accepted) return;
-  if (db_.All.Modified && !Ask(db_.Language, "ClearData", this)) return;
-  // Unsaved changes are offered for saving while they still belong to the
-  // old model, so the file gets the header of the model its image is for.
-  if (db_.All.Modified && Ask(db_.Language, "SaveProgram", this)) SaveDataFile();
-  db_.All.Modified = false;
-  const TMacType* model = db_.MacList.FindByName(dialog.cbCopmut->currentText().toStdString());
-  if (model == nullptr) return;
-  ApplyModelInfo(db_.All, db_.MacList, db_.FrqList, model->Code,
-                 db_.FrqList.CodeOf(dialog.cbPd->currentText().toStdString()), true);
-  BuildTree();
-  NewCodePlug();
-}
-
-void TfMainFrm::SetPort() {
-  TfSetPort dialog(db_, presentPorts ? presentPorts() : QStringList(), this);
-  RunDialog(dialog);
-  UpdateStatus();
-}
-
-void TfMainFrm::ChangeLanguage() {
-  TfSetLanguage dialog(db_, this);
-  RunDialog(dialog);
-  if (!dialog.Changed()) return;
-  LoadMessageTexts(db_.Language, db_.All.AppDir, db_.All.LanguageName);
-  LocaliseWindow(this, db_.All, true);
-  UpdateStatus();
-  CloseAllChildren();
-  BuildTree();
-  windows_->Show(kTagChannelGrid);
-  // Modified stays as it was: a language switch does not save anything.
-}
-
-// ---- help ----------------------------------------------------------------------------
-
-void TfMainFrm::ShowHelp() {
-  if (!openHelpFile) return;
-  const TALL& all = db_.All;
-  const QString dir = QString::fromStdString(all.AppDir);
-  const QString base = DecodeText(all.HelpName) + "_" + DecodeText(all.LanguageName);
-  // The compiled help file when there is one, else the HTML manual we ship.
-  const QStringList candidates = {dir + base + ".chm", dir + base + ".html",
-                                  dir + "Manual_" + DecodeText(all.LanguageName) + ".html",
-                                  dir + "Manual_English.html"};
-  for (const QString& path : candidates) {
-    if (QFileInfo::exists(path)) {
-      openHelpFile(path);  // a viewer that fails to start stays silent
-      return;
-    }
-  }
-}
-
-void TfMainFrm::ShowAbout() {
-  TfFrmAbout about(db_, this);
-  RunDialog(about);
-}
 
 }  // namespace kx7q

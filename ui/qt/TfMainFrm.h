@@ -139,7 +139,6 @@ class TfMainFrm : public QMainWindow, public MainOps {
   QAction* nStatusbar_ = nullptr;
   std::vector<QLabel*> panels_;
   bool shown_ = false;
-  bool closing_ = false;
 };
 
 }  // namespace kx7q

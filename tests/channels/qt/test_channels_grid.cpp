@@ -153,6 +153,21 @@ TEST_F(GridTest, TypedFrequencyIsClampedSnappedOrRefused) {
   }
 }
 
+TEST_F(GridTest, TypingOnSelectedCellOpensFilteredEditor) {
+  EraseChannel(4);
+  Open();
+  Grid()->setFocus();
+  Grid()->setCurrentCell(5, 2);
+  QTest::keyClick(Grid(), '4');  // the first key opens the editor and is typed into it
+  QLineEdit* editor = CellEditor();
+  ASSERT_NE(editor, nullptr);
+  QTest::keyClicks(editor, "x62,5");
+  EXPECT_EQ(editor->text(), "462.5");
+  QTest::keyClick(editor, Qt::Key_Return);
+  QTRY_COMPARE(grid->ForeText(5, 2), QString("462.50000"));
+  EXPECT_EQ(grid->ForeText(5, 3), "462.50000");
+}
+
 TEST_F(GridTest, TxFrequencyOnlyTypedIntoProgrammedRow) {
   SetRecord(1, kProgrammed);
   EraseChannel(2);

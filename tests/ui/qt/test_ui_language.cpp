@@ -68,6 +68,18 @@ TEST_F(UiLanguage, ANewUserStartsInEnglishAndCanSwitchToChinese) {
   EXPECT_EQ(frame->StatusPanel(3), "Port: COM1");
 }
 
+TEST_F(UiLanguage, StartingInTheSecondLanguageLocalisesTheFirstShow) {
+  std::string settings = Shipped("SysInfo.Ini");
+  settings.replace(settings.find("DefaultLanguage=0"), 17, "DefaultLanguage=1");
+  StartProgram({{"English.Ini", Shipped("English.Ini")},
+                {"Chinese.Ini", Shipped("Chinese.Ini")},
+                {"SysInfo.Ini", settings}});
+  EXPECT_EQ(db.All.LanguageName, "Chinese");
+  EXPECT_EQ(MenuTitle(0), QString::fromUtf8("文件(&F)"));
+  EXPECT_EQ(frame->Tree()->topLevelItem(0)->child(1)->text(0), QString::fromUtf8("信道信息"));
+  EXPECT_EQ(frame->windowTitle(), "ROZ-KX-7Q");  // the caption is the model's, in any language
+}
+
 TEST_F(UiLanguage, ShippedFilesHoldEveryMessage) {
   StartShipped();
   for (const char* language : {"English.Ini", "Chinese.Ini"}) {
