@@ -33,6 +33,13 @@ class ChannelsInMainWindowTest : public MainFrameFixture {
   }
 };
 
+TEST_F(ChannelsInMainWindowTest, GridWindowPlacedAndSizedForItsColumns) {
+  const QWidget* frameOfGrid = Grid()->parentWidget();
+  EXPECT_EQ(frameOfGrid->pos(), QPoint(20, 20));
+  EXPECT_EQ(frameOfGrid->width(), 697);
+  EXPECT_EQ(frameOfGrid->height(), 480);  // 30 pixels per channel
+}
+
 TEST_F(ChannelsInMainWindowTest, TreeGridAndEditWindowFollowCurrentChannel) {
   frame->DoubleClickNode(frame->ChannelNode(5));
   ASSERT_NE(Edit(), nullptr);
