@@ -19,8 +19,15 @@ namespace kx7q {
 
 // ---- file commands ---------------------------------------------------------------
 
+bool TfMainFrm::OfferToSave() {
+  if (!db_.All.Modified || !Ask(db_.Language, "SaveProgram", this)) return true;
+  // A cancelled save dialog discards the changes, as answering No would; a
+  // save that failed does not (the user wanted them kept).
+  return SaveDataFile() != SaveResult::Failed;
+}
+
 void TfMainFrm::NewCodePlug() {
-  if (db_.All.Modified && Ask(db_.Language, "SaveProgram", this)) SaveDataFile();
+  if (!OfferToSave()) return;
   SetImageDefaults(db_.All, db_.FrqList);
   FileName.clear();
   UpdateStatus();
@@ -29,7 +36,7 @@ void TfMainFrm::NewCodePlug() {
 }
 
 void TfMainFrm::OpenDataFile() {
-  if (db_.All.Modified && Ask(db_.Language, "SaveProgram", this)) SaveDataFile();
+  if (!OfferToSave()) return;
   const QString path = chooseOpenFile ? chooseOpenFile() : QString();
   if (path.isEmpty()) return;
   FileName = path;
@@ -52,12 +59,12 @@ void TfMainFrm::OpenDataFile() {
   db_.All.Modified = false;
 }
 
-bool TfMainFrm::SaveDataFile() {
+TfMainFrm::SaveResult TfMainFrm::SaveDataFile() {
   if (FileName.isEmpty()) {
     const QString path = chooseSaveFile ? chooseSaveFile() : QString();
     if (path.isEmpty()) {
       UpdateStatus();
-      return false;
+      return SaveResult::Cancelled;
     }
     FileName = path;
   }
@@ -66,7 +73,7 @@ bool TfMainFrm::SaveDataFile() {
     InformFailure(db_.Language,
                   {written.key, FileName.toStdString() + (written.detail.empty() ? "" : ": " + written.detail)}, this);
   UpdateStatus();
-  return written.ok();
+  return written.ok() ? SaveResult::Written : SaveResult::Failed;
 }
 
 void TfMainFrm::SaveDataFileAs() {
@@ -83,7 +90,7 @@ void TfMainFrm::ModelSetup() {
   if (db_.All.Modified && !Ask(db_.Language, "ClearData", this)) return;
   // Unsaved changes are offered for saving while they still belong to the
   // old model, so the file gets the header of the model its image is for.
-  if (db_.All.Modified && Ask(db_.Language, "SaveProgram", this)) SaveDataFile();
+  if (!OfferToSave()) return;
   db_.All.Modified = false;
   const TMacType* model = db_.MacList.FindByName(dialog.cbCopmut->currentText().toStdString());
   if (model == nullptr) return;

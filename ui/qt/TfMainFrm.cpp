@@ -353,8 +353,12 @@ void TfMainFrm::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  // A cancelled save does not stop the close: the user chose to exit.
-  if (db_.All.Modified && Ask(texts, "SaveProgram", this)) SaveDataFile();
+  // A cancelled save dialog does not stop the close (the user chose to exit);
+  // a save that failed does, so the changes are not lost.
+  if (!OfferToSave()) {
+    event->ignore();
+    return;
+  }
   WriteSettingsBack();
   windows_->CloseAll();
   event->accept();

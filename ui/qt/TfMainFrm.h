@@ -54,10 +54,10 @@ class TfMainFrm : public QMainWindow, public MainOps {
   QString FileName;
 
   // ---- the commands ----
+  enum class SaveResult { Written, Cancelled, Failed };
   void NewCodePlug();
   void OpenDataFile();
-  // False when nothing was written (dialog cancelled or the write failed).
-  bool SaveDataFile();
+  SaveResult SaveDataFile();
   void SaveDataFileAs();
   void ModelSetup();
   void SetPort();
@@ -112,6 +112,9 @@ class TfMainFrm : public QMainWindow, public MainOps {
   void BuildStatusBar();
   QAction* AddCommand(QMenu* menu, const char* name, const char* caption, int tag,
                       const QKeySequence& shortcut = {});
+  // When Modified, asks "SaveProgram" and saves on Yes. False when that save
+  // failed: the caller then stops, so the changes are not thrown away.
+  bool OfferToSave();
   void UpdateCaption();
   void ShowClock();
   void WriteSettingsBack();

@@ -1,6 +1,7 @@
 // New, Open, Save, Save As and closing the program: the questions they ask,
 // Modified and FileName, and what lands on disk.
 #include <QFileInfo>
+#include <functional>
 
 #include "support/qt/MainFrameFixture.h"
 #include "core/DataFile.h"
@@ -170,6 +171,35 @@ TEST_F(UiFileCommands, ClosingAsksToExitThenToSave) {
   EXPECT_TRUE(Close());
   EXPECT_EQ(boxes.Texts(), (QStringList{kExit, kSave}));
   EXPECT_EQ(saveDialogs, 1);
+}
+
+TEST_F(UiFileCommands, ChangesWhoseSaveFailedAreNotThrownAway) {
+  struct Case {
+    const char* what;
+    std::function<void()> run;
+    bool asksExit;
+  } cases[] = {
+      {"new", [&] { frame->ExecuteCommand(1); }, false},
+      {"open", [&] { frame->ExecuteCommand(2); }, false},
+      {"close", [&] { EXPECT_FALSE(Close()); }, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    boxes.Clear();
+    Edit();
+    const ImageBytes before = db.All.Image;
+    if (c.asksExit) boxes.Answer(true);
+    boxes.Answer(true);  // save first ...
+    saveChoices = {Path("missing-folder/radio.dat")};  // ... which fails
+    openChoices = {Path("never-opened.dat")};
+    c.run();
+    EXPECT_EQ(boxes.Boxes().size(), c.asksExit ? 3u : 2u);  // questions, then the failure
+    EXPECT_EQ(db.All.Image, before);
+    EXPECT_TRUE(db.All.Modified);
+    frame->FileName.clear();
+  }
+  EXPECT_TRUE(frame->isVisible());
+  EXPECT_FALSE(QFileInfo::exists(dir.File("SysInfo.Ini").c_str()));  // still running: not written yet
 }
 
 TEST_F(UiFileCommands, ClosingWritesTheSettingsBack) {
