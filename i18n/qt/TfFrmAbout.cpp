@@ -36,7 +36,8 @@ TfFrmAbout::TfFrmAbout(Maindb& db, QWidget* parent) : QDialog(parent) {
   Memo1 = new QPlainTextEdit(this);
   Memo1->setObjectName("Memo1");
   Memo1->setReadOnly(true);
-  Memo1->setMinimumSize(360, 90);
+  Memo1->setMinimumWidth(360);
+  Memo1->setFixedHeight(96);
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(Icon, 0, 0, 6, 1, Qt::AlignTop);
