@@ -8,6 +8,8 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
+#include "WaitFor.h"
+
 #include <fstream>
 
 #include "SimProcess.h"
@@ -59,7 +61,7 @@ class LinkE2e : public ::testing::Test {
 
   static void ClickOkOnceOpen(LinkDialog& dialog) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog) || dialog.isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(dialog.Session().Port().IsOpen() || !dialog.isVisible(), 10000);
+    ASSERT_TRUE(test::WaitFor([&] { return dialog.Session().Port().IsOpen() || !dialog.isVisible(); }, 10000));
     ASSERT_TRUE(dialog.btnOk->isEnabled());
     QTest::mouseClick(dialog.btnOk, Qt::LeftButton);
   }
@@ -83,7 +85,7 @@ TEST_F(LinkE2e, ReadCommitsTheRadiosMemory) {
   EXPECT_EQ(dialog.windowTitle(), "Read data From radio");
   dialog.show();
   ClickOkOnceOpen(dialog);
-  QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 15000);
+  ASSERT_TRUE(test::WaitFor([&] { return !dialog.isVisible(); }, 15000));
   EXPECT_EQ(messages, QStringList{"Reading Completed."});
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_TRUE(db.All.Modified);
@@ -102,7 +104,7 @@ TEST_F(LinkE2e, WriteReachesTheRadio) {
   EXPECT_EQ(dialog.objectName(), "fWriteRadio");
   dialog.show();
   ClickOkOnceOpen(dialog);
-  QTRY_COMPARE_WITH_TIMEOUT(messages, QStringList{"Writing Completed."}, 15000);
+  ASSERT_TRUE(test::WaitFor([&] { return messages == QStringList{"Writing Completed."}; }, 15000));
   EXPECT_TRUE(dialog.isVisible());  // stays open for another radio
   EXPECT_TRUE(dialog.btnOk->isEnabled());
   EXPECT_EQ(dialog.pBar->value(), 0);
@@ -145,12 +147,12 @@ TEST_F(LinkE2e, RadioFaults) {
       dialog = std::make_unique<TfWriteRadio>(db);
     dialog->show();
     ClickOkOnceOpen(*dialog);
-    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 15000);
+    ASSERT_TRUE(test::WaitFor([&] { return messages.size() == 1; }, 15000));
     EXPECT_EQ(messages.value(0), c.message) << c.name;
     if (c.closes) {
-      QTRY_VERIFY_WITH_TIMEOUT(!dialog->isVisible(), 5000);
+      ASSERT_TRUE(test::WaitFor([&] { return !dialog->isVisible(); }, 5000));
     } else {
-      QTest::qWait(400);
+      test::Spin(400);
       EXPECT_TRUE(dialog->isVisible()) << c.name;
       EXPECT_FALSE(dialog->btnOk->isEnabled()) << c.name;
     }
@@ -168,7 +170,7 @@ TEST_F(LinkE2e, LineBreakRestartsTheReadOnce) {
   TfReadRadio dialog(db);
   dialog.show();
   ClickOkOnceOpen(dialog);
-  QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 15000);
+  ASSERT_TRUE(test::WaitFor([&] { return !dialog.isVisible(); }, 15000));
   EXPECT_EQ(messages, QStringList{"Reading Completed."});
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   for (int a = 0x10; a < 0x110; ++a) ASSERT_EQ(db.All.Radio(a), pattern.Radio(a)) << a;
@@ -181,9 +183,9 @@ TEST_F(LinkE2e, VanishedDeviceClosesThePortAndReportsOnce) {
   TfReadRadio dialog(db);
   dialog.show();
   ClickOkOnceOpen(dialog);
-  QTRY_VERIFY_WITH_TIMEOUT(dialog.pBar->value() >= 2, 15000);
+  ASSERT_TRUE(test::WaitFor([&] { return dialog.pBar->value() >= 2; }, 15000));
   sim.reset();  // the cable is pulled
-  QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 15000);
+  ASSERT_TRUE(test::WaitFor([&] { return !dialog.isVisible(); }, 15000));
   ASSERT_EQ(messages.size(), 1);
   EXPECT_EQ(messages[0], "Cannot Open Communication Port.");
   EXPECT_FALSE(dialog.Session().Port().IsOpen());
@@ -204,11 +206,11 @@ TEST_F(LinkE2e, CancelDuringTheTransferClosesAtOnceAndKeepsTheCodePlug) {
       dialog = std::make_unique<TfWriteRadio>(db);
     dialog->show();
     ClickOkOnceOpen(*dialog);
-    QTRY_VERIFY_WITH_TIMEOUT(dialog->pBar->value() >= 3, 15000);
+    ASSERT_TRUE(test::WaitFor([&] { return dialog->pBar->value() >= 3; }, 15000));
     QTest::mouseClick(dialog->btnCancel, Qt::LeftButton);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_FALSE(dialog->Session().Port().IsOpen());
-    QTest::qWait(700);  // longer than any reply time-out
+    test::Spin(700);  // longer than any reply time-out
     EXPECT_TRUE(messages.isEmpty()) << read;
     EXPECT_FALSE(db.All.Modified);
     if (read) {
@@ -227,9 +229,30 @@ TEST_F(LinkE2e, PortThatCannotBeOpenedIsReportedWithItsReason) {
   });
   TfWriteRadio dialog(db);
   dialog.show();
-  QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 5000);
+  ASSERT_TRUE(test::WaitFor([&] { return !dialog.isVisible(); }, 5000));
   EXPECT_TRUE(text.startsWith("Cannot Open Communication Port.\n")) << text.toStdString();
   EXPECT_TRUE(text.contains("no-such-device")) << text.toStdString();
+}
+
+TEST_F(LinkE2e, DialogsTakeTheirTextsFromTheLanguageFile) {
+  db.All.AppDir = dir.path().toStdString() + "/";
+  db.All.LanguageName = "Test";
+  db.All.LanguageIndex = 1;
+  {
+    std::ofstream ini(dir.filePath("Test.Ini").toStdString());
+    ini << "[fReadRadio]\nfReadRadio.Caption=Lesen\nbtnOk.Caption=&Los\n"
+           "[fWriteRadio]\nbtnCancel.Caption=&Abbruch\n";
+  }
+  MapCom7(dir.filePath("no-such-device"));
+  TfReadRadio read(db);
+  read.show();
+  EXPECT_EQ(read.windowTitle(), "Lesen");
+  EXPECT_EQ(read.btnOk->text(), "&Los");
+  EXPECT_EQ(read.btnCancel->text(), "&Cancel");
+  TfWriteRadio write(db);
+  write.show();
+  EXPECT_EQ(write.windowTitle(), "Write data to radio");
+  EXPECT_EQ(write.btnCancel->text(), "&Abbruch");
 }
 
 TEST_F(LinkE2e, PresentPortsListsOpenableDevicesOnly) {

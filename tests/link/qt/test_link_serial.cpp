@@ -8,6 +8,8 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
+#include "WaitFor.h"
+
 #include "link/qt/SerialLink.h"
 
 namespace kx7q {
@@ -38,7 +40,7 @@ class LinkSerial : public ::testing::Test {
     plain.c_iflag &= ~static_cast<tcflag_t>(PARMRK);
     tcsetattr(master, TCSANOW, &plain);
     FromRadio({0xFF, 0x00, 0x00});
-    QTest::qWait(50);
+    test::Spin(50);
     tcsetattr(master, TCSANOW, &tio);
   }
 
@@ -55,20 +57,20 @@ TEST_F(LinkSerial, DataPassesUnchangedIncludingFFAndBreaksBecomeLineErrors) {
   QSignalSpy lineErrors(&port, &SerialLink::lineError);
 
   FromRadio({0x41, 0xFF, 0x00, 0x42, 0xFF});
-  QTRY_COMPARE(got, QByteArray("\x41\xFF\x00\x42\xFF", 5));
+  ASSERT_TRUE(test::WaitFor([&] { return got == QByteArray("\x41\xFF\x00\x42\xFF", 5); }, 5000));
   EXPECT_EQ(lineErrors.count(), 0);
 
   BreakMarker();
-  QTRY_COMPARE(lineErrors.count(), 1);
+  ASSERT_TRUE(test::WaitFor([&] { return lineErrors.count() == 1; }, 5000));
   FromRadio({0x06});
-  QTRY_COMPARE(got.size(), 6);
+  ASSERT_TRUE(test::WaitFor([&] { return got.size() == 6; }, 5000));
   EXPECT_EQ(got.back(), '\x06');
 
   // What the PC puts reaches the line.
   const std::uint8_t frame[] = {'R', 0x01, 0xA8, 0x08};
   ASSERT_TRUE(port.Put(frame, sizeof frame));
   unsigned char in[8] = {};
-  QTRY_VERIFY(read(master, in, sizeof in) == 4 || in[0] == 'R');
+  ASSERT_TRUE(test::WaitFor([&] { return read(master, in, sizeof in) == 4 || in[0] == 'R'; }, 5000));
   EXPECT_EQ(in[0], 'R');
   EXPECT_EQ(port.PendingOutput(), 0);
 }
@@ -79,9 +81,9 @@ TEST_F(LinkSerial, FarEndClosingClosesThePortAndReportsOnce) {
   QSignalSpy lost(&port, &SerialLink::lost);
   close(master);
   master = -1;
-  QTRY_COMPARE(lost.count(), 1);
+  ASSERT_TRUE(test::WaitFor([&] { return lost.count() == 1; }, 5000));
   EXPECT_FALSE(port.IsOpen());
-  QTest::qWait(200);
+  test::Spin(200);
   EXPECT_EQ(lost.count(), 1);
 }
 
