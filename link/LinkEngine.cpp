@@ -510,8 +510,12 @@ void LinkEngine::FailPort(const std::string& detail) {
   Fail("PortError", detail);
 }
 
+// A timer started anew runs its full interval: an expiry of its previous run
+// that is still held goes.
 void LinkEngine::StartTimer(LinkTimer t) {
-  if (!closed_) timers_.Start(t, IntervalOf(t));
+  if (closed_) return;
+  std::erase_if(held_, [t](const Held& e) { return e.kind == Held::Timer && e.timer == t; });
+  timers_.Start(t, IntervalOf(t));
 }
 
 }  // namespace kx7q

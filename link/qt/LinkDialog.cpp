@@ -54,10 +54,10 @@ void LinkDialog::showEvent(QShowEvent* event) {
 
 // Every way out (Cancel, the close box, Escape, the end of a transfer) comes
 // here: the transfer is abandoned before the dialog goes.
-void LinkDialog::done(int result) {
+void LinkDialog::done(int) {
   session_.Engine().Close();
-  const bool ok = session_.Engine().Succeeded() || completed_;
-  QDialog::done(ok ? QDialog::Accepted : (result == QDialog::Accepted ? QDialog::Rejected : result));
+  const bool completed = session_.Engine().Succeeded() || completed_;
+  QDialog::done(completed ? QDialog::Accepted : QDialog::Rejected);
 }
 
 void LinkDialog::Progress(int position, int maximum) {
