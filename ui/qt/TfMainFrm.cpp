@@ -550,6 +550,8 @@ void TfMainFrm::TreeItemClicked(QTreeWidgetItem* item, bool doubleClick) {
   if (item->parent() == channelRoot_) {
     db_.All.CurrentChannel = channelRoot_->indexOfChild(item) + 1;
     SelectChannelNode(2);
+    // The grid moves to the chosen channel too, so all three views agree.
+    RefreshViews(0);
   }
   if (doubleClick) ExecuteCommand(NodeTag(item));
 }

@@ -53,6 +53,7 @@ TEST_F(ChannelsInMainWindowTest, TreeGridAndEditWindowFollowCurrentChannel) {
 
   frame->ClickNode(frame->ChannelNode(3));
   EXPECT_EQ(Edit()->sexd->value(), 3);
+  EXPECT_EQ(Grid()->Grid()->currentRow(), 4);
 
   Edit()->sexd->setValue(12);
   EXPECT_EQ(frame->Tree()->currentItem(), frame->ChannelNode(12));
