@@ -73,7 +73,7 @@ void LinkEngine::RunStep() {
       break;
     case Step::TimeOutMessage:
       if (!errorShown_) {
-        Fail("ComError");
+        Fail("ComError", "no answer from the radio");
         StartTimer(LinkTimer::CloseTime);
       }
       break;

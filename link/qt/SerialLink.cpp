@@ -33,7 +33,7 @@ Status SerialLink::Open(const std::string& portName) {
   if (!port_.open(QIODevice::ReadWrite)) {
     std::string reason = device + ": " + port_.errorString().toStdString();
     if (port_.error() == QSerialPort::PermissionError)
-      reason += " (the user may use serial ports only as a member of the group \"dialout\")";
+      reason += " (the user is not in the group \"dialout\": sudo usermod -aG dialout $USER, then log in again)";
     port_.clearError();
     return Status::Fail("PortError", reason);
   }
