@@ -28,19 +28,10 @@
 #include "support/CodePlugFixture.h"
 #include "support/TempDir.h"
 #include "ui/qt/ChildWindows.h"
+#include "ui/qt/NullMainOps.h"
 
 namespace kx7q {
 namespace {
-
-class NoMainWindow : public MainOps {
- public:
-  void ExecuteCommand(int) override {}
-  void RefreshViews(int) override {}
-  void SelectChannelNode(int) override {}
-  void ResetAfterRead() override {}
-  void BuildTree() override {}
-  void UpdateStatus() override {}
-};
 
 using Factory = std::function<EditWindow*(Maindb&, MainOps&)>;
 
@@ -94,7 +85,7 @@ class FunctionWindows : public ::testing::Test {
 
   test::CodePlugFixture plug;
   Maindb db;
-  NoMainWindow ops;
+  NullMainOps ops;
   test::TempDir dir;
 };
 

@@ -26,20 +26,15 @@
 #include "settings/qt/TfInfoMsg.h"
 #include "settings/qt/TfPassWord.h"
 #include "ui/qt/ChildWindows.h"
+#include "ui/qt/NullMainOps.h"
 
 namespace kx7q {
 namespace {
 
 using Bytes = std::vector<int>;
 
-class FakeMain : public MainOps {
+class FakeMain : public NullMainOps {
  public:
-  void ExecuteCommand(int) override {}
-  void RefreshViews(int) override {}
-  void SelectChannelNode(int) override {}
-  void ResetAfterRead() override {}
-  void BuildTree() override {}
-  void UpdateStatus() override {}
   // Answers a dialog instead of running it: hands it to the test, then Ok.
   int RunDialog(QDialog& dialog) override {
     if (onDialog) onDialog(dialog);

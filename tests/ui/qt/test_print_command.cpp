@@ -22,6 +22,7 @@
 #include "support/qt/MessageAnswers.h"
 #include "ui/ReportTables.h"
 #include "ui/qt/ChildWindows.h"
+#include "ui/qt/NullMainOps.h"
 #include "ui/qt/ReportPreview.h"
 #include "ui/qt/TfMainFrm.h"
 
@@ -31,14 +32,8 @@ namespace {
 constexpr int kPrint = 5, kPreview = 6;
 
 // The frame's part in printing: it runs the dialogs, which the test answers.
-class DialogAnswers : public MainOps {
+class DialogAnswers : public NullMainOps {
  public:
-  void ExecuteCommand(int) override {}
-  void RefreshViews(int) override {}
-  void SelectChannelNode(int) override {}
-  void ResetAfterRead() override {}
-  void BuildTree() override {}
-  void UpdateStatus() override {}
   int RunDialog(QDialog& dialog) override {
     ++runs;
     if (!answer) return QDialog::Rejected;
