@@ -135,6 +135,22 @@ TEST(LinkWrite, Failures) {
   }
 }
 
+TEST(LinkWrite, AnythingButAnAckToABlockIsNoAnswer) {
+  LinkBench bench(LinkDirection::Write);
+  bench.farEnd = [&](const Bytes& b) {
+    auto a = bench.radio.Receive(b.data(), b.size());
+    if (bench.radio.BlocksWritten() == 4)
+      for (auto& s : a.sends) s = {0x15};
+    return a;
+  };
+  bench.ShowAndOk();
+  bench.Run(20000);
+  EXPECT_EQ(bench.view.messages, std::vector<std::string>{"ComError"});
+  EXPECT_EQ(bench.view.messageTimes.at(0), 605 + 450);
+  EXPECT_EQ(bench.port.sent.back()[0], 'W');  // no further block after the refused one
+  EXPECT_EQ(bench.radio.BlocksWritten(), 4);
+}
+
 TEST(LinkWrite, TimeOutInTheBlocksEnablesOk) {
   LinkBench bench(LinkDirection::Write, {.silentAfterBlocks = 3});
   bench.ShowAndOk();
