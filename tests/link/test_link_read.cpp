@@ -312,6 +312,16 @@ TEST(LinkRead, CancelAtAnyMomentLeavesTheCodePlugAndSilencesTheDialog) {
   }
 }
 
+TEST(LinkRead, CancelDuringTheWaitBeforeTheTimeOutMessageShowsNothing) {
+  LinkBench bench(LinkDirection::Read, {.silent = true});
+  bench.ShowAndOk();
+  bench.RunUntil(1100 + 1000);  // HeadTime expired at 1100; the message is due at 3600
+  bench.engine->Close();
+  bench.Run(20000);
+  EXPECT_TRUE(bench.view.messages.empty());
+  EXPECT_FALSE(bench.view.finishedAt);
+}
+
 TEST(LinkRead, OutputThatNeverDrainsCostsAboutASecondPerSend) {
   LinkBench bench(LinkDirection::Read);
   bench.port.neverDrains = true;
