@@ -10,6 +10,7 @@
 
 #include "channels/qt/TfChInfo.h"
 #include "support/TempDir.h"
+#include "support/qt/WaitFor.h"
 #include "tests/channels/qt/ChannelWindowFixture.h"
 
 namespace kx7q::test {
@@ -42,7 +43,7 @@ class GridTest : public ChannelWindowTest {
       QTest::keyClicks(editor, keys);
     QTest::keyClick(editor, Qt::Key_Return);
     // The commit runs once the editor has closed.
-    QTRY_VERIFY(CellEditor() == nullptr);
+    EXPECT_EVENTUALLY(CellEditor() == nullptr);
     QCoreApplication::processEvents();
   }
   // Clicks a field cell and returns the box shown over it (nullptr if none).
@@ -107,7 +108,7 @@ TEST_F(GridTest, FrequencyTypedIntoEmptyRowMakesNewChannel) {
   EraseChannel(2);
   Open();
   TypeInto(3, 2, "462.5631");
-  QTRY_COMPARE(grid->ForeText(3, 2), QString("462.56250"));
+  EXPECT_EVENTUALLY_EQ(grid->ForeText(3, 2), QString("462.56250"));
   EXPECT_EQ(RowTexts(3), (QStringList{"2", "462.56250", "462.56250", "None", "None", "High", "Wide", "No", "No",
                                       "No", "No", "Off", "ON"}));
   EXPECT_EQ(Hex(RecordOf(2)), "50 62 25 46 50 62 25 46 FF FF FF FF F7 FF FF FF");
@@ -141,7 +142,7 @@ TEST_F(GridTest, TypedFrequencyIsClampedSnappedOrRefused) {
     grid->FillRow(2);
     boxes.Clear();
     TypeInto(2, 2, c.typed);
-    QTRY_COMPARE(grid->ForeText(2, 2), QString(c.stored));
+    EXPECT_EVENTUALLY_EQ(grid->ForeText(2, 2), QString(c.stored));
     EXPECT_EQ(FormatFrequency(DecodeFrequency(RecordOf(1).data()).value()), c.stored);
     if (*c.message) {
       ASSERT_EQ(boxes.Boxes().size(), 1u);
@@ -164,7 +165,7 @@ TEST_F(GridTest, TypingOnSelectedCellOpensFilteredEditor) {
   QTest::keyClicks(editor, "x62,5");
   EXPECT_EQ(editor->text(), "462.5");
   QTest::keyClick(editor, Qt::Key_Return);
-  QTRY_COMPARE(grid->ForeText(5, 2), QString("462.50000"));
+  EXPECT_EVENTUALLY_EQ(grid->ForeText(5, 2), QString("462.50000"));
   EXPECT_EQ(grid->ForeText(5, 3), "462.50000");
 }
 
@@ -173,7 +174,7 @@ TEST_F(GridTest, TxFrequencyOnlyTypedIntoProgrammedRow) {
   EraseChannel(2);
   Open();
   TypeInto(2, 3, "450.0125");
-  QTRY_COMPARE(grid->ForeText(2, 3), QString("450.01250"));
+  EXPECT_EVENTUALLY_EQ(grid->ForeText(2, 3), QString("450.01250"));
   EXPECT_EQ(Hex(RecordOf(1)), "50 62 25 46 50 12 00 45 70 06 23 80 00 FF FF FF");
   EXPECT_EQ(main.refreshes, std::vector<int>{2});
   Click(3, 3);
@@ -185,13 +186,13 @@ TEST_F(GridTest, ClearingRxErasesChannelAndClearingTxDropsEncodeTone) {
   SetRecord(2, kProgrammed);
   Open();
   TypeInto(2, 2, "");
-  QTRY_COMPARE(grid->BackText(2, 1), QString());
+  EXPECT_EVENTUALLY_EQ(grid->BackText(2, 1), QString());
   EXPECT_EQ(Hex(RecordOf(1)), "FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF");
   EXPECT_EQ(RowTexts(2), (QStringList{"1", "", "", "", "", "", "", "", "", "", "", "", ""}));
   EXPECT_TRUE(grid->CellReadOnly(2, 3));
 
   TypeInto(3, 3, "");
-  QTRY_COMPARE(grid->ForeText(3, 5), QString("None"));
+  EXPECT_EVENTUALLY_EQ(grid->ForeText(3, 5), QString("None"));
   EXPECT_EQ(grid->ForeText(3, 3), "");
   EXPECT_EQ(Hex(RecordOf(2)), "50 62 25 46 FF FF FF FF 70 06 FF FF 00 FF FF FF");
   EXPECT_TRUE(db.All.Modified);
@@ -203,7 +204,7 @@ TEST_F(GridTest, NewChannelInUnerasedEmptyRecordShowsWhatItStores) {
   Open();
   EXPECT_EQ(grid->BackText(2, 1), "");
   TypeInto(2, 2, "410");
-  QTRY_COMPARE(grid->ForeText(2, 13), QString("ON"));
+  EXPECT_EVENTUALLY_EQ(grid->ForeText(2, 13), QString("ON"));
   EXPECT_EQ(Hex(RecordOf(1)), "00 00 00 41 00 00 00 41 FF FF FF FF F7 12 34 56");
 }
 
@@ -377,7 +378,7 @@ TEST_F(GridTest, LocalisedTitlesAndNoneStillMeanNoTone) {
   Open();
   EXPECT_EQ(grid->ForeText(1, 2), "Empfang");
   TypeInto(3, 2, "430");
-  QTRY_COMPARE(grid->ForeText(3, 4), QString("Kein"));
+  EXPECT_EVENTUALLY_EQ(grid->ForeText(3, 4), QString("Kein"));
   EXPECT_EQ(grid->ForeText(3, 6), "Hoch");
   EXPECT_EQ(Hex(RecordOf(2)), "00 00 00 43 00 00 00 43 FF FF FF FF F7 FF FF FF");
   QComboBox* box = BoxOver(2, 4);

@@ -11,6 +11,7 @@
 #include "channels/qt/TfBInfoEdit.h"
 #include "channels/qt/TfChInfo.h"
 #include "support/qt/MainFrameFixture.h"
+#include "support/qt/WaitFor.h"
 
 namespace kx7q::test {
 namespace {
@@ -67,7 +68,7 @@ TEST_F(ChannelsInMainWindowTest, EditsInOneWindowShowInTheOther) {
   editor->selectAll();
   QTest::keyClicks(editor, "440");
   QTest::keyClick(editor, Qt::Key_Return);
-  QTRY_COMPARE(Grid()->ForeText(3, 2), QString("440.00000"));
+  EXPECT_EVENTUALLY_EQ(Grid()->ForeText(3, 2), QString("440.00000"));
   frame->ExecuteCommand(11);
   ASSERT_NE(Edit(), nullptr);
   Edit()->cxWn->setCurrentIndex(1 - Edit()->cxWn->currentIndex());

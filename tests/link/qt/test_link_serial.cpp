@@ -8,7 +8,7 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
-#include "WaitFor.h"
+#include "support/qt/WaitFor.h"
 
 #include "link/qt/SerialLink.h"
 

@@ -27,6 +27,7 @@
 #include "settings/qt/TfVoxFun.h"
 #include "support/CodePlugFixture.h"
 #include "support/TempDir.h"
+#include "support/qt/WaitFor.h"
 #include "ui/qt/ChildWindows.h"
 #include "ui/qt/NullMainOps.h"
 
@@ -504,7 +505,7 @@ TEST_F(FunctionWindows, OpenedByTheirTagsAsFixedMdiChildren) {
     EXPECT_EQ(sub->pos(), QPoint(100, 80));
     QPointer<EditWindow> alive(window);
     close->click();
-    QTRY_VERIFY(alive.isNull());
+    EXPECT_EVENTUALLY(alive.isNull());
     EXPECT_EQ(windows.Find(c.tag), nullptr);
   }
 }
@@ -523,7 +524,7 @@ TEST_F(FunctionWindows, FrameFollowsTheContents) {
   UseLanguageFile("[fKeyFun]\nL1.Caption=The first programmable side key\nList_Short.2=Monitor for a short while\n");
   window->Refresh();
   auto* label = window->findChild<QLabel*>("L1");
-  QTRY_VERIFY(label->width() >= label->sizeHint().width());  // the layout has run
+  EXPECT_EVENTUALLY(label->width() >= label->sizeHint().width());  // the layout has run
   EXPECT_GT(sub->width(), before.width());
   auto* close = window->findChild<QPushButton*>("btnCancel");
   EXPECT_TRUE(sub->rect().contains(QRect(close->mapTo(sub, QPoint(0, 0)), close->size())));
