@@ -56,7 +56,9 @@ Status SetChannelValue(TALL& all, int n, const std::string& key, const std::stri
   if (field == ChannelField::RxTone || field == ChannelField::TxTone) {
     if (field == ChannelField::TxTone && ch.TxFreq < 0)
       return Status::Fail(kNoTxFrequency, "channel " + std::to_string(n));
-    const bool none = text.empty() || text == ToneBoxList().items.front();
+    // "None" is the tone boxes' first entry; like every list entry it matches
+    // without regard to case ("none" is no DCS code to be turned into D777N).
+    const bool none = text.empty() || ToneBoxList().IndexOf(text) == 0;
     EncodeChannelField(all, n, field, none ? std::string{} : NormaliseToneText(text));
     return Status::Ok();
   }

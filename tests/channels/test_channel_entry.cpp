@@ -129,6 +129,24 @@ TEST_F(ChannelEntryByKey, EditsOfAProgrammedChannel) {
   EXPECT_EQ(Record(2), std::vector<std::uint8_t>(16, 0xFF));
 }
 
+TEST_F(ChannelEntryByKey, ToneTextsAsStored) {
+  Set(6, "rx", "462.5625");
+  const struct {
+    const char* typed;
+    const char* stored;  // as decoded afterwards
+  } cases[] = {
+      {"67", "67.0"},  {" D023I ", "D023I"}, {"None", ""},     {"none", ""},
+      {"NONE", ""},    {"", ""},             {"d023n", "D777N"}, {"1..2", "290.0"},
+  };
+  for (const auto& c : cases) {
+    Set(6, "decode", "100.0");  // a tone to replace
+    Set(6, "decode", c.typed);
+    TChannel ch;
+    ASSERT_TRUE(DecodeChannel(all, 6, ch));
+    EXPECT_EQ(ch.RxTone, c.stored) << "typed: " << c.typed;
+  }
+}
+
 TEST_F(ChannelEntryByKey, RefusalsLeaveTheImageUntouched) {
   Set(4, "rx", "462.5625");
   Set(4, "tx", "");
