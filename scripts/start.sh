@@ -4,7 +4,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/deps.sh"
-bash "$root/scripts/build.sh"
+bash "$root/scripts/build.sh" kx7q kx7q-cli kx7q-sim kx7q_files
 build=${KX7Q_BUILD_DIR:-$root/build}
 program="$build/bin/kx7q"
 if [ ! -x "$program" ]; then program="$build/bin/kx7q-cli"; set -- --help; fi
