@@ -135,6 +135,26 @@ TEST_F(CliTool, SetClampsOutOfBandWithAWarning) {
   EXPECT_NE(Cli("show --json plug.dat").out.find("\"rx\": \"520.00000\""), std::string::npos);
 }
 
+TEST_F(CliTool, SetWarnsWhenATypedToneIsReplaced) {
+  ASSERT_EQ(Cli("new -o plug.dat").status, 0);
+  ASSERT_EQ(Cli("set plug.dat ch1.rx=462.5625").status, 0);
+  struct Case {
+    const char* tone;
+    const char* warning;  // "" when none is due
+  } cases[] = {
+      {"67", ""}, {"D023n", ""}, {"none", ""}, {"23", "\"23\" is stored as \"30.0\""},
+      {"d023n", "\"d023n\" is stored as \"D777N\""}, {"67.0Hz", "\"67.0Hz\" is stored as \"290.0\""},
+  };
+  for (const Case& c : cases) {
+    CliRun r = Cli(std::string("set plug.dat 'ch1.decode=") + c.tone + "'");
+    EXPECT_EQ(r.status, 0) << c.tone << ": " << r.err;
+    if (*c.warning)
+      EXPECT_NE(r.err.find(std::string("ch1.decode: ") + c.warning), std::string::npos) << c.tone << ": " << r.err;
+    else
+      EXPECT_EQ(r.err, "") << c.tone;
+  }
+}
+
 TEST_F(CliTool, RefusedSetLeavesTheFileAlone) {
   ASSERT_EQ(Cli("new -o plug.dat").status, 0);
   const std::vector<unsigned char> before = dir.Bytes("plug.dat");

@@ -6,7 +6,9 @@
 #include "channels/ChannelCodec.h"
 #include "channels/ChannelEdit.h"
 #include "channels/EditErrors.h"
+#include "channels/ToneTables.h"
 #include "core/DataFile.h"
+#include "core/Numbers.h"
 #include "i18n/Language.h"
 #include "settings/SettingsByKey.h"
 #include "tools/cli/CliSupport.h"
@@ -64,12 +66,29 @@ int ChannelOfKey(const std::string& key, std::string& field) {
   return digits.size() > 4 ? 99999 : std::stoi(digits);
 }
 
+// A typed tone that the tone rules replaced by another tone ("23" by 30.0,
+// "1..2" by 290.0, "d023n" by D777N) is stored as the windows store it; a
+// window shows the replacement at once, here a warning says what was stored.
+void WarnIfToneReplaced(const TALL& all, int channel, const std::string& key, const std::string& field,
+                        const std::string& value) {
+  if (field != "decode" && field != "encode") return;
+  const std::string typed = Trim(value);
+  if (typed.empty() || ToneBoxList().IndexOf(typed) == 0) return;  // no tone
+  TChannel ch;
+  if (!DecodeChannel(all, channel, ch)) return;
+  const std::string& stored = field == "decode" ? ch.RxTone : ch.TxTone;
+  if (EncodeTone(typed) == EncodeTone(stored)) return;  // the same tone, maybe written otherwise
+  std::cerr << "kx7q-cli: warning: " << key << ": \"" << typed << "\" is stored as \"" << stored << "\"\n";
+}
+
 Status Apply(TALL& all, const std::string& key, const std::string& value) {
   std::string field;
   const int channel = ChannelOfKey(key, field);
   if (channel < 0) return SetSetting(all, key, value);
   WarnOnClamp reporter(key);
-  return SetChannelValue(all, channel, field, value, &reporter);
+  Status status = SetChannelValue(all, channel, field, value, &reporter);
+  if (status) WarnIfToneReplaced(all, channel, key, field, value);
+  return status;
 }
 
 }  // namespace
