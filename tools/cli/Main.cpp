@@ -7,9 +7,12 @@
 #include <iostream>
 #include <string>
 
+#include <QString>
+
 #include "app/Startup.h"
 #include "tools/cli/CliSupport.h"
 #include "tools/cli/Commands.h"
+#include "ui/qt/SettingsLocation.h"
 
 namespace {
 
@@ -70,6 +73,11 @@ int main(int argc, char** argv) {
       }
     kx7q::StartupOptions options;
     options.executablePath = ExecutablePath(argv[0]);
+    // The program's own SysInfo.Ini: beside the executables, or in the user's
+    // configuration folder when that is where the program keeps it, so that
+    // port, port table and language are the ones the windows use.
+    options.settingsPath =
+        kx7q::SettingsPathForProgram(QString::fromStdString(kx7q::DirectoryOf(options.executablePath))).toStdString();
     kx7q::DataModuleCreate(kx7q::Db(), options);
     return c.run(args);
   }
