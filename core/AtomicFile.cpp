@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -16,14 +17,25 @@ Status Failed(const std::string& path, int error, const std::string& temp) {
   return Status::Fail("FileError", path + ": " + std::strerror(error));
 }
 
+// The file a path names: a symbolic link is followed, so that saving through
+// it replaces the file it points to and not the link itself.
+std::string FileBehind(const std::string& path) {
+  char* real = ::realpath(path.c_str(), nullptr);
+  if (real == nullptr) return path;  // no such file yet
+  std::string target = real;
+  std::free(real);
+  return target;
+}
+
 }  // namespace
 
-Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
+Status WriteFileAtomically(const std::string& shownPath, std::string_view bytes) {
+  const std::string path = FileBehind(shownPath);
   std::vector<char> name(path.begin(), path.end());
   for (char c : std::string_view(".XXXXXX")) name.push_back(c);
   name.push_back('\0');
   const int fd = ::mkstemp(name.data());
-  if (fd < 0) return Failed(path, errno, {});
+  if (fd < 0) return Failed(shownPath, errno, {});
   const std::string temp = name.data();
 
   // Keep the permissions of the file being replaced.
@@ -37,17 +49,17 @@ Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
       if (errno == EINTR) continue;
       const int error = errno;
       ::close(fd);
-      return Failed(path, error, temp);
+      return Failed(shownPath, error, temp);
     }
     written += static_cast<std::size_t>(n);
   }
   if (::fsync(fd) != 0) {
     const int error = errno;
     ::close(fd);
-    return Failed(path, error, temp);
+    return Failed(shownPath, error, temp);
   }
-  if (::close(fd) != 0) return Failed(path, errno, temp);
-  if (::rename(temp.c_str(), path.c_str()) != 0) return Failed(path, errno, temp);
+  if (::close(fd) != 0) return Failed(shownPath, errno, temp);
+  if (::rename(temp.c_str(), path.c_str()) != 0) return Failed(shownPath, errno, temp);
   return Status::Ok();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Replacing a file without ever destroying the old one: the new content goes to
 // a temporary file in the same folder, is flushed to disk and then renamed over
-// the old file. A failure leaves the old file as it was.
+// the old file. A failure leaves the old file as it was. A path that is a
+// symbolic link saves into the file behind the link; the link stays.
 
 #include <string>
 #include <string_view>

@@ -144,5 +144,13 @@ TEST_F(DataFileTest, SaveReplacesAnExistingFile) {
   EXPECT_EQ(bytes.size(), 464u);
 }
 
+TEST_F(DataFileTest, SaveThroughASymbolicLinkReplacesTheFileBehindIt) {
+  dir.PutText("radio.dat", "old contents");
+  std::filesystem::create_symlink("radio.dat", dir.File("link.dat"));
+  ASSERT_TRUE(WriteDataFile(f.all, dir.File("link.dat"), kSaveTime).ok());
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.dat")));
+  EXPECT_EQ(dir.Bytes("radio.dat").size(), 464u);
+}
+
 }  // namespace
 }  // namespace kx7q
