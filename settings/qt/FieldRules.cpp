@@ -35,10 +35,15 @@ class FieldKeyFilter : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
+    if (rule_.blankPadded && event->type() == QEvent::MouseButtonRelease && !field_->hasSelectedText()) {
+      const int end = ContentEnd(field_->text());
+      if (field_->cursorPosition() > end) field_->setCursorPosition(end);
+    }
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
       return QObject::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     const bool press = event->type() == QEvent::KeyPress;
+    if (press && rule_.blankPadded && InsertOverBlanks(*key)) return true;
     if (rule_.accept != nullptr && (key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Cut) ||
                                     key->matches(QKeySequence::Copy))) {
       event->accept();  // taken here, so no shortcut of the window fires either
@@ -55,6 +60,41 @@ class FieldKeyFilter : public QObject {
   }
 
  private:
+  // Where the text ends once its trailing blanks are left out.
+  static int ContentEnd(const QString& text) {
+    int end = static_cast<int>(text.size());
+    while (end > 0 && text.at(end - 1) == QLatin1Char(' ')) --end;
+    return end;
+  }
+
+  // A typed character that does not fit the full field replaces trailing
+  // blanks after the caret. Returns false when the field can take the key
+  // itself or when there are not enough such blanks (the key is refused).
+  bool InsertOverBlanks(const QKeyEvent& key) {
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    QString typed = key.text();
+    if (typed.isEmpty() || !typed.at(0).isPrint()) return false;
+    if (rule_.upperCase) typed = typed.toUpper();
+    if (rule_.accept != nullptr)
+      for (QChar c : typed)
+        if (!rule_.accept(c)) return false;
+    QString text = field_->text();
+    int position = field_->cursorPosition();
+    if (field_->hasSelectedText()) {
+      position = field_->selectionStart();
+      text.remove(position, static_cast<int>(field_->selectedText().size()));
+    }
+    const int excess = static_cast<int>(text.size() + typed.size()) - field_->maxLength();
+    if (excess <= 0) return false;
+    if (ContentEnd(text) > static_cast<int>(text.size()) - excess || position > static_cast<int>(text.size()) - excess)
+      return false;
+    text.chop(excess);
+    text.insert(position, typed);
+    field_->setText(text);
+    field_->setCursorPosition(position + static_cast<int>(typed.size()));
+    return true;
+  }
+
   QLineEdit* field_;
   FieldRule rule_;
 };
@@ -67,7 +107,7 @@ void ApplyFieldRule(QLineEdit* field, const FieldRule& rule) {
     field->setValidator(new FieldValidator(rule, field));
     field->setAcceptDrops(false);
   }
-  if (rule.accept != nullptr || rule.upperCase) field->installEventFilter(new FieldKeyFilter(field, rule));
+  if (rule.accept != nullptr || rule.upperCase || rule.blankPadded) field->installEventFilter(new FieldKeyFilter(field, rule));
 }
 
 }  // namespace kx7q

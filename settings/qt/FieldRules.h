@@ -7,6 +7,12 @@
 // as the radio's code and message fields take typed keys only; its whole text
 // is kept in upper case when upperCase is set. Without a test, upperCase
 // turns only the letters the user types, so stored text shows as it is.
+//
+// A blank-padded field shows a fixed-width text whose trailing blanks only
+// fill it up (the serial number shows all 16 of its bytes). Such a field is
+// often full, so a typed character takes the place of a trailing blank
+// instead of being refused, and a click into the blanks puts the caret
+// after the last character that is not one.
 
 #include <QChar>
 
@@ -20,6 +26,7 @@ struct FieldRule {
   int maxLength;
   CharacterTest accept = nullptr;  // null: any character
   bool upperCase = false;
+  bool blankPadded = false;
 };
 
 void ApplyFieldRule(QLineEdit* field, const FieldRule& rule);

@@ -30,7 +30,9 @@ TfInfoMsg::TfInfoMsg(Maindb& db, MainOps& main, QWidget* parent)
   cxModel = MakeField(this, "cxModel", true);
   cxFreq = MakeField(this, "cxFreq", true);
   cxSerial = MakeField(this, "cxSerial", false);
-  ApplyFieldRule(cxSerial, {kSerialNumberLength, nullptr, true});
+  // All 16 bytes are shown, so an erased serial number fills the field with
+  // blanks; typing takes their place.
+  ApplyFieldRule(cxSerial, {kSerialNumberLength, nullptr, true, true});
   cxRadioTime = MakeField(this, "cxRadioTime", true);
   cxLeaveTime = MakeField(this, "cxLeaveTime", true);
   layout_->BeginFrame();

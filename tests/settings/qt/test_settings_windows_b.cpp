@@ -353,6 +353,44 @@ TEST_F(WindowsB, InfoMsgTurnsOnlyTypedLettersToUpperCase) {
   EXPECT_EQ(std::string(stored.begin(), stored.end()), "abC             ");
 }
 
+// The field shows all 16 bytes, so it is full even when the serial number is
+// erased; typing must still work and take the place of the trailing blanks.
+TEST_F(WindowsB, InfoMsgTypingIntoAFullFieldReplacesTrailingBlanks) {
+  struct Case {
+    const char* what;
+    const char* before;  // 16 bytes at 0x180; nullptr: erased (0xFF)
+    int caret;           // -1: a click in the middle of the field
+    const char* typed;
+    const char* stored;  // 0x180-0x18F afterwards
+  };
+  const Case cases[] = {
+      {"erased, clicked anywhere", nullptr, -1, "abc12", "ABC12           "},
+      {"clicked beyond the text", "AB              ", -1, "c", "ABC             "},
+      {"inside the text", "AB              ", 1, "x", "AXB             "},
+      {"no trailing blanks left", "0123456789ABCDEF", 16, "z", "0123456789ABCDEF"},
+      {"no blanks after the caret", "AB              ", 16, "z", "AB              "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    db.All = plug.all;
+    for (int i = 0; i < 16; ++i) db.All.Radio(0x180 + i) = c.before ? static_cast<std::uint8_t>(c.before[i]) : 0xFF;
+    auto window = Open<TfInfoMsg>();
+    window->show();
+    auto* serial = Child<QLineEdit>(window.get(), "cxSerial");
+    ASSERT_EQ(serial->text().size(), 16);
+    if (c.caret < 0) {
+      QTest::mouseClick(serial, Qt::LeftButton, {}, serial->rect().center());
+    } else {
+      serial->setFocus();
+      serial->setCursorPosition(c.caret);
+    }
+    QTest::keyClicks(serial, c.typed);
+    const Bytes stored = RadioBytes(0x180, 16);
+    EXPECT_EQ(std::string(stored.begin(), stored.end()), c.stored);
+    EXPECT_EQ(serial->text(), QString::fromLatin1(c.stored));
+  }
+}
+
 // ---- password -------------------------------------------------------------------
 
 TEST_F(WindowsB, PassWordShowsLettersAndDigitsOfTheStoredBytes) {
