@@ -19,6 +19,7 @@ void PrintReportCommand(CommandContext& context) {
   SetUpReportPrinter(printer);
   printer.setDocName(QStringLiteral("kx7q-report"));
   QPrintDialog dialog(&printer, context.parent);
+  dialog.setMinMax(1, ReportPageCount(tables));
   if (context.main.RunDialog(dialog) != QDialog::Accepted) return;
   // The dialog may choose another paper; the report still draws from the
   // paper's corner with its own margins.

@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QPageLayout>
+#include <QPageRanges>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -117,15 +118,21 @@ void SetUpReportPrinter(QPrinter& printer) {
                                     QPageLayout::Millimeter));
 }
 
+int ReportPageCount(const ReportTables& tables) { return static_cast<int>(LayOutPages(tables.myAdo).size()); }
+
 bool PaintReport(QPagedPaintDevice& device, const ReportTables& tables, const QDateTime& now) {
   QPainter painter;
   if (!painter.begin(&device)) return false;
   const double dotsPerMm = device.logicalDpiY() / 25.4;
   PagePainter pages(painter, dotsPerMm);
-  const std::vector<ReportPage> layout = LayOutPages(tables.myAdo);
-  for (std::size_t i = 0; i < layout.size(); ++i) {
-    if (i > 0 && !device.newPage()) return false;
-    for (const PlacedBand& band : layout[i].bands) pages.Band(band, layout[i], tables, now);
+  // A print dialog leaves the pages the user chose; none means all of them.
+  const QPageRanges chosen = device.pageRanges();
+  bool first = true;
+  for (const ReportPage& page : LayOutPages(tables.myAdo)) {
+    if (!chosen.isEmpty() && !chosen.contains(page.number)) continue;
+    if (!first && !device.newPage()) return false;
+    first = false;
+    for (const PlacedBand& band : page.bands) pages.Band(band, page, tables, now);
   }
   return painter.end();
 }

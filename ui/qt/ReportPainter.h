@@ -22,8 +22,12 @@ QString ReportFontFamily();
 // its own margins).
 void SetUpReportPrinter(QPrinter& printer);
 
-// Paints every page onto the device (begins and ends its own painter). The
-// device's page size should be Letter; now gives the printed date and time.
+// How many pages the report of the tables has.
+int ReportPageCount(const ReportTables& tables);
+
+// Paints the report onto the device (begins and ends its own painter): every
+// page, or those of the device's page ranges when a print dialog set them.
+// The device's page size should be Letter; now gives the printed date and time.
 // False when the device cannot be painted on (a PDF file that cannot be
 // written, a printer that refused the job).
 bool PaintReport(QPagedPaintDevice& device, const ReportTables& tables, const QDateTime& now);

@@ -18,6 +18,9 @@
 #include "channels/ChannelCodec.h"
 #include "core/ImageDefaults.h"
 #include "settings/KeyFunction.h"
+#include "settings/OptionalFunctions.h"
+#include "settings/RadioInformation.h"
+#include "settings/VoxFunction.h"
 #include "support/TempDir.h"
 #include "support/qt/MessageAnswers.h"
 #include "ui/ReportTables.h"
@@ -243,6 +246,52 @@ TEST_F(PrintCommand, PrintDialogOffersPdfAndPrintsTheCurrentCodePlug) {
   EXPECT_TRUE(text.contains("Channel Information"));
   EXPECT_TRUE(text.contains("No.2"));
   EXPECT_TRUE(text.contains(QRegularExpression("RX Frequency\\s+433\\.02500\\s+TX Frequency\\s+433\\.02500")));
+  EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+// Printing reads the windows; it must never write back into the code plug,
+// whether the windows are made for the fill or already open. The bytes chosen
+// are ones a window would rewrite if it stored what it shows: a serial number
+// with a dash (shown as a blank), the VOX mic-control code 1 (shown as None,
+// stored as 3) and a gain byte whose low bit disagrees with the mic control.
+TEST_F(PrintCommand, PrintingLeavesTheCodePlugAsItWas) {
+  Program(1, "462.5625");
+  db.All.Radio(kSerialNumberAddress) = 'A';
+  db.All.Radio(kSerialNumberAddress + 1) = '-';
+  db.All.Radio(kInhibitMicAddress) = 0xF7;  // mic-control bits 3-2 = 01
+  db.All.Radio(kVoxGainAddress) = 8;        // gain 5, low bit says Vox
+  db.All.Modified = false;
+  const ImageBytes before = db.All.Image;
+
+  Run(kPreview);  // the windows are made for the fill
+  EXPECT_EQ(db.All.Image, before);
+  for (int tag : {15, 12, 13, 14, 10}) ASSERT_NE(windows.Show(tag), nullptr) << tag;
+  Run(kPreview);  // the open windows are refreshed
+  EXPECT_EQ(db.All.Image, before);
+  EXPECT_FALSE(db.All.Modified);
+}
+
+// The print dialog's page range chooses which pages are printed.
+TEST_F(PrintCommand, PrintDialogPageRangeIsHonoured) {
+  Program(1, "462.5625");
+  const QString path = QString::fromStdString(dir.File("range.pdf"));
+  int maxPage = 0;
+  main.answer = [&](QDialog& dialog) {
+    auto* print = qobject_cast<QPrintDialog*>(&dialog);
+    if (print == nullptr) return int(QDialog::Rejected);
+    maxPage = print->maxPage();
+    // What the dialog leaves on the printer for "Pages from 2 to 2".
+    print->printer()->setOutputFileName(path);
+    print->printer()->setPrintRange(QPrinter::PageRange);
+    print->printer()->setFromTo(2, 2);
+    return int(QDialog::Accepted);
+  };
+  Run(kPrint);
+  EXPECT_EQ(maxPage, 2) << "the dialog offers the report's pages";
+  const QStringList pages = PdfText(path).split(QChar('\f'), Qt::SkipEmptyParts);
+  ASSERT_EQ(pages.size(), 1);
+  EXPECT_TRUE(pages[0].contains("Channel Information"));
+  EXPECT_FALSE(pages[0].contains("Key Function"));
   EXPECT_TRUE(boxes.Boxes().empty());
 }
 
