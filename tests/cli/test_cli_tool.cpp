@@ -202,6 +202,19 @@ TEST_F(CliTool, BadFilesAreRefusedWithTheProgramsMessage) {
   }
 }
 
+TEST_F(CliTool, MessagesOfAChineseLanguageFileReachTheTerminalAsUtf8) {
+  ASSERT_EQ(Cli("new -o plug.dat").status, 0);
+  std::vector<unsigned char> bytes = dir.Bytes("plug.dat");
+  bytes[1] = 'X';  // another model code
+  dir.Put("other.dat", bytes);
+  dir.PutText("SysInfo.Ini", "[SysInfo]\nLanguage=English|Test\nDefaultLanguage=1\n");
+  dir.PutText("Test.Ini", "[Language]\nModError=\xBB\xFA\xD0\xCD\xB4\xED\xCE\xF3\xA1\xA3\n");  // GBK
+  CliRun r = Cli("show other.dat");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("\xE6\x9C\xBA\xE5\x9E\x8B\xE9\x94\x99\xE8\xAF\xAF\xE3\x80\x82"), std::string::npos)
+      << r.err;  // the same text in UTF-8
+}
+
 TEST_F(CliTool, HelpVersionAndUsage) {
   struct Case {
     const char* args;

@@ -6,9 +6,15 @@
 #include "channels/EditErrors.h"
 #include "core/DataFile.h"
 #include "i18n/Language.h"
+#include "i18n/qt/Localise.h"
 #include "tools/cli/Commands.h"
 
 namespace kx7q::cli {
+
+std::string MessageText(std::string_view key) {
+  // The language file's 8-bit text (GBK for Chinese), as the terminal's UTF-8.
+  return DecodeText(Db().Language.Text(key)).toUtf8().toStdString();
+}
 
 std::string MessageOf(const Status& status) {
   std::string text;
@@ -18,7 +24,7 @@ std::string MessageOf(const Status& status) {
     bool known = false;
     for (const MessageDefault& m : MessageDefaults())
       if (status.key == m.key) known = true;
-    text = known ? Db().Language.Text(status.key) : status.key;
+    text = known ? MessageText(status.key) : status.key;
   }
   if (!status.detail.empty()) text += " (" + status.detail + ")";
   return text;

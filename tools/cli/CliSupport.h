@@ -3,6 +3,7 @@
 // program's own texts, and loading a data file into the code plug.
 
 #include <string>
+#include <string_view>
 
 #include "core/Status.h"
 
@@ -11,6 +12,10 @@ namespace kx7q::cli {
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
+
+// The message text of a key (TLanguage) in UTF-8, whatever the language
+// file's code page.
+std::string MessageText(std::string_view key);
 
 // The user-facing text of a failure: the message text of its key (the
 // language file's, or the by-key editors' own), then the detail.

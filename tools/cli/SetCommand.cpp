@@ -9,7 +9,6 @@
 #include "channels/ToneTables.h"
 #include "core/DataFile.h"
 #include "core/Numbers.h"
-#include "i18n/Language.h"
 #include "settings/SettingsByKey.h"
 #include "tools/cli/CliSupport.h"
 #include "tools/cli/Commands.h"
@@ -46,7 +45,7 @@ class WarnOnClamp : public BandClampReporter {
  public:
   explicit WarnOnClamp(std::string key) : key_(std::move(key)) {}
   void FrequencyClamped(double entered, double clamped) override {
-    std::cerr << "kx7q-cli: warning: " << key_ << ": " << Db().Language.Text("ErrRange") << " ("
+    std::cerr << "kx7q-cli: warning: " << key_ << ": " << MessageText("ErrRange") << " ("
               << FormatFrequency(entered) << " -> " << FormatFrequency(clamped) << ")\n";
   }
 
