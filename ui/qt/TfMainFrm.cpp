@@ -348,6 +348,9 @@ void TfMainFrm::FormShow() {
 }
 
 void TfMainFrm::closeEvent(QCloseEvent* event) {
+  // A cell still being typed in counts as an edit, so that the question
+  // about unsaved changes knows of it.
+  FinishEditing();
   const TLanguage& texts = db_.Language;
   if (!Ask(texts, "ExitProgram", this)) {
     event->ignore();
@@ -383,11 +386,14 @@ int TfMainFrm::RunDialog(QDialog& dialog) {
   return dialog.exec();
 }
 
-void TfMainFrm::ExecuteCommand(int tag) {
-  // Finish any in-place editing first, so that no editor outlives the view
-  // it belongs to.
+// Every open in-place editor stores what it holds and closes, so that no
+// editor outlives the view it belongs to and no typed text is lost.
+void TfMainFrm::FinishEditing() {
   for (EditWindow* window : windows_->Open()) window->EndEditing();
+}
 
+void TfMainFrm::ExecuteCommand(int tag) {
+  FinishEditing();
   switch (tag) {
     case 1: NewCodePlug(); return;
     case 2: OpenDataFile(); return;

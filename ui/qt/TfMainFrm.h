@@ -115,6 +115,7 @@ class TfMainFrm : public QMainWindow, public MainOps {
   // When Modified, asks "SaveProgram" and saves on Yes. False when that save
   // failed: the caller then stops, so the changes are not thrown away.
   bool OfferToSave();
+  void FinishEditing();
   void UpdateCaption();
   void ShowClock();
   void WriteSettingsBack();

@@ -34,7 +34,12 @@ class FakeWindow : public EditWindow {
     ++reloads;
     reloadedChannel = all().CurrentChannel;
   }
-  void EndEditing() override { ++endEditing; }
+  void EndEditing() override {
+    ++endEditing;
+    if (commitOnEndEditing) commitOnEndEditing();
+  }
+  // What finishing an open in-place edit stores (a grid cell being typed in).
+  std::function<void()> commitOnEndEditing;
   int decodes = 0;
   int reloads = 0;
   int reloadedChannel = 0;

@@ -173,6 +173,15 @@ TEST_F(UiFileCommands, ClosingAsksToExitThenToSave) {
   EXPECT_EQ(saveDialogs, 1);
 }
 
+TEST_F(UiFileCommands, ClosingCountsACellStillBeingTypedIn) {
+  // Exit has a handler of its own; it must finish the grid's editor too.
+  Window(10)->commitOnEndEditing = [&] { Edit(); };
+  boxes.Answer(true);   // exit
+  boxes.Answer(false);  // do not save
+  EXPECT_TRUE(Close());
+  EXPECT_EQ(boxes.Texts(), (QStringList{kExit, kSave}));
+}
+
 TEST_F(UiFileCommands, ChangesWhoseSaveFailedAreNotThrownAway) {
   struct Case {
     const char* what;
