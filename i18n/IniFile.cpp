@@ -50,6 +50,21 @@ std::optional<Entry> EntryOf(std::string_view line) {
   return Entry{TrimView(trimmed.substr(0, eq)), value};
 }
 
+// Calls visit for each entry of the sections named section, in file order,
+// while visit returns true.
+template <typename Visit>
+void ForEachEntry(const std::vector<std::string>& lines, std::string_view section, Visit visit) {
+  bool inSection = false;
+  for (const auto& line : lines) {
+    if (const auto name = SectionOf(line)) {
+      inSection = SameName(*name, section);
+      continue;
+    }
+    if (!inSection) continue;
+    if (const auto entry = EntryOf(line); entry && !visit(*entry)) return;
+  }
+}
+
 }  // namespace
 
 IniFile IniFile::FromText(std::string_view text) {
@@ -90,16 +105,12 @@ std::string IniFile::Text() const {
 }
 
 std::optional<std::string> IniFile::Value(std::string_view section, std::string_view key) const {
-  bool inSection = false;
-  for (const auto& line : lines_) {
-    if (const auto name = SectionOf(line)) {
-      inSection = SameName(*name, section);
-      continue;
-    }
-    if (!inSection) continue;
-    if (const auto entry = EntryOf(line); entry && SameName(entry->key, key)) return std::string(entry->value);
-  }
-  return std::nullopt;
+  std::optional<std::string> value;
+  ForEachEntry(lines_, section, [&](const Entry& entry) {
+    if (SameName(entry.key, key)) value = std::string(entry.value);
+    return !value;
+  });
+  return value;
 }
 
 std::string IniFile::Read(std::string_view section, std::string_view key, std::string_view def) const {
@@ -109,15 +120,10 @@ std::string IniFile::Read(std::string_view section, std::string_view key, std::s
 
 std::vector<std::string> IniFile::Keys(std::string_view section) const {
   std::vector<std::string> keys;
-  bool inSection = false;
-  for (const auto& line : lines_) {
-    if (const auto name = SectionOf(line)) {
-      inSection = SameName(*name, section);
-      continue;
-    }
-    if (!inSection) continue;
-    if (const auto entry = EntryOf(line)) keys.emplace_back(entry->key);
-  }
+  ForEachEntry(lines_, section, [&](const Entry& entry) {
+    keys.emplace_back(entry.key);
+    return true;
+  });
   return keys;
 }
 
