@@ -51,10 +51,16 @@ void TfPassWord::Store() {
   StorePasswords(all(), EncodeText(cxoPasd->text()), EncodeText(cxnPasd->text()));
 }
 
-// Takes effect with the next text change; nothing is stored here.
+// Takes effect with the next text change; nothing is stored here. Switched
+// on, the field shows the new password the image holds, so that the next
+// change stores that one again rather than an empty field over it.
 void TfPassWord::cbNpsClick(bool on) {
   cxnPasd->setEnabled(on);
   all().SetNewPassword = on;
+  if (on && !Loading()) {
+    auto hold = HoldLoading();
+    cxnPasd->setText(QString::fromLatin1(NewPasswordText(all())));
+  }
 }
 
 }  // namespace kx7q

@@ -418,11 +418,14 @@ TEST_F(WindowsB, PassWordStoresWithoutMarkingModified) {
   QTest::keyClicks(password, "c");
   EXPECT_EQ(IdentBytes(0, 16), Bytes(std::begin("ab12c   old-new!"), std::begin("ab12c   old-new!") + 16));
 
-  // The switch enables the new password; the bytes change with the next text.
+  // The switch enables the new password and shows what the image holds; the
+  // bytes change with the next text.
   change->setChecked(true);
   EXPECT_TRUE(db.All.SetNewPassword);
   EXPECT_TRUE(newPassword->isEnabled());
+  EXPECT_EQ(newPassword->text(), "old new");
   EXPECT_EQ(IdentBytes(8, 8), Bytes(std::begin("old-new!"), std::begin("old-new!") + 8));
+  newPassword->clear();
   QTest::keyClicks(newPassword, " x,9 ");
   EXPECT_EQ(IdentBytes(0, 16), Bytes(std::begin("ab12c   x,9     "), std::begin("ab12c   x,9     ") + 16));
 
@@ -439,6 +442,20 @@ TEST_F(WindowsB, PassWordStoresWithoutMarkingModified) {
   EXPECT_TRUE(Child<QCheckBox>(again.get(), "cbNps")->isChecked());
   EXPECT_TRUE(Child<QLineEdit>(again.get(), "cxnPasd")->isEnabled());
   EXPECT_EQ(Child<QLineEdit>(again.get(), "cxnPasd")->text(), "x 9");
+}
+
+// A new password set in an earlier visit is kept when the switch is turned
+// on again and only the password is edited.
+TEST_F(WindowsB, PassWordSwitchedOnAgainKeepsTheStoredNewPassword) {
+  std::copy_n("old     abc     ", 16, db.All.Image.begin());
+  db.All.SetNewPassword = false;
+  auto window = Open<TfPassWord>();
+  Child<QCheckBox>(window.get(), "cbNps")->setChecked(true);
+  EXPECT_EQ(Child<QLineEdit>(window.get(), "cxnPasd")->text(), "abc");
+  auto* password = Child<QLineEdit>(window.get(), "cxoPasd");
+  password->end(false);
+  QTest::keyClicks(password, "er");
+  EXPECT_EQ(IdentBytes(0, 16), Bytes(std::begin("older   abc     "), std::begin("older   abc     ") + 16));
 }
 
 // ---- embedded message -------------------------------------------------------------
