@@ -113,7 +113,7 @@ void LinkEngine::Show(const std::string& portName) {
 }
 
 void LinkEngine::Ok() {
-  if (closed_ || Paused() || finishing_) return;
+  if (closed_ || closing_ || !portOpen_ || Paused() || finishing_) return;
   if (!Reading()) WriteModelIdent(ctx_.all, ctx_.bands);
   Start();
 }
@@ -176,10 +176,12 @@ void LinkEngine::OpenPort() {
     if (!port_.FlushInput() || !port_.FlushOutput()) opened = Status::Fail("PortError", "cannot flush the port");
   }
   if (!opened) {
+    view_.EnableOk(false);
     FailPort(opened.detail);
     StartTimer(LinkTimer::CloseTime);
     return;
   }
+  portOpen_ = true;
   view_.Opened();
 }
 
@@ -514,6 +516,7 @@ void LinkEngine::FailPort(const std::string& detail) {
 // that is still held goes.
 void LinkEngine::StartTimer(LinkTimer t) {
   if (closed_) return;
+  if (t == LinkTimer::CloseTime) closing_ = true;
   std::erase_if(held_, [t](const Held& e) { return e.kind == Held::Timer && e.timer == t; });
   timers_.Start(t, IntervalOf(t));
 }

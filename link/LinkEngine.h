@@ -60,7 +60,8 @@ class LinkEngine {
   // The dialog is shown: open the port (after a 50 ms pause). On failure the
   // message is PortError and the dialog closes after 300 ms.
   void Show(const std::string& portName);
-  // Ok: start a transfer. Ignored while a pause of the protocol is running.
+  // Ok: start a transfer. Ignored while a pause of the protocol is running,
+  // when the port did not open, and once the dialog is closing.
   void Ok();
   // Cancel or close, at any moment: stops every timer, closes the port; nothing
   // reaches the view afterwards.
@@ -154,6 +155,8 @@ class LinkEngine {
   bool errorShown_ = false;
   bool restartAllowed_ = true;
   bool finishing_ = false;  // the final message of a completed read is up
+  bool portOpen_ = false;   // the open at Show succeeded
+  bool closing_ = false;    // CloseTime runs: the dialog goes, no new transfer
   bool closed_ = false;
   int progress_ = 0;
 

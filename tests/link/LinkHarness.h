@@ -38,10 +38,11 @@ class ScriptedPort : public LinkPort {
     return Status::Ok();
   }
   void Close() override { open = false; ++closes; }
-  bool FlushInput() override { ++flushes; return flushOk; }
-  bool FlushOutput() override { return flushOk; }
+  // Like a real port, one that is not open can be neither flushed nor written.
+  bool FlushInput() override { ++flushes; return flushOk && open; }
+  bool FlushOutput() override { return flushOk && open; }
   bool Put(const std::uint8_t* data, std::size_t size) override {
-    if (!putOk) return false;
+    if (!putOk || !open) return false;
     sent.emplace_back(data, data + size);
     unread.emplace_back(data, data + size);
     return true;
