@@ -1,9 +1,13 @@
 // Start-up without a window: the global objects, settings and texts from the
 // executable's folder, and the handshake Challenge.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cctype>
+#include <clocale>
 #include <cstdio>
+#include <cstdlib>
+#include <locale>
 
 #include "app/Startup.h"
 #include "core/DataFile.h"
@@ -51,14 +55,34 @@ TEST(AppStartup, ChallengeIsFifteenPrintableCharactersFixedPerMachine) {
   EXPECT_FALSE(ReadMachineIdentity().empty());
 }
 
-TEST(AppStartup, NumbersUseAFullStopAfterStartUp) {
+// Switches the process to a locale whose decimal separator is a comma,
+// compiling one into dir when the system has none installed. False when
+// neither works (no locale sources on this system).
+bool UseACommaLocale(const test::TempDir& dir) {
+  if (std::setlocale(LC_ALL, "de_DE.UTF-8")) return true;
+  const std::string command =
+      "localedef -i de_DE -f UTF-8 '" + dir.File("de_DE.utf8") + "' >/dev/null 2>&1";
+  const int status = std::system(command.c_str());
+  if (status == -1 || !WIFEXITED(status) || WEXITSTATUS(status) > 1) return false;  // 1: warnings only
+  ::setenv("LOCPATH", dir.path().c_str(), 1);
+  return std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+}
+
+TEST(AppStartup, NumbersUseAFullStopWhateverTheLocale) {
   test::TempDir dir;
+  if (!UseACommaLocale(dir)) GTEST_SKIP() << "no locale with a decimal comma available";
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%.1f", 1.5);
+  ASSERT_STREQ(buffer, "1,5");  // the locale is in force
+
   Maindb db;
   DataModuleCreate(db, {dir.File("kx7q"), "", "m"});
-  char buffer[16];
   std::snprintf(buffer, sizeof buffer, "%.1f", 1.5);
   EXPECT_STREQ(buffer, "1.5");
   EXPECT_EQ(FormatFixed(134.0, 5), "134.00000");
+  std::setlocale(LC_ALL, "C");
+  std::locale::global(std::locale::classic());
+  ::unsetenv("LOCPATH");
 }
 
 }  // namespace
