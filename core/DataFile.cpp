@@ -47,6 +47,14 @@ bool AllDecimal(const std::string& text) {
   return !text.empty();
 }
 
+// The header's model code as it can be shown: a file that is no data file
+// has any bytes there.
+std::string Printable(std::string text) {
+  for (char& c : text)
+    if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) > 0x7E) c = '?';
+  return text;
+}
+
 std::string SystemReason(const std::string& path) { return path + ": " + std::strerror(errno); }
 
 }  // namespace
@@ -112,7 +120,7 @@ Status ReadDataFile(TALL& all, const TMacList& registry, const TFrqList& bands, 
   std::copy(bytes.begin(), bytes.begin() + 16, header.begin());
   const DecodedHeader decoded = DecodeFileHeader(header);
   const std::string modelCode = Trim(decoded.modelText.substr(1));
-  if (registry.ChannelCountOfCode(modelCode) == 0) return Status::Fail("ModError", modelCode);
+  if (registry.ChannelCountOfCode(modelCode) == 0) return Status::Fail("ModError", Printable(modelCode));
   if (!AllDecimal(decoded.bandDigits))
     return Status::Fail("BandDigits", path + ": band limits " + decoded.bandDigits);
   if (length < static_cast<std::size_t>(kDataFileSize)) return Status::Fail("FileTooShort", sizeDetail);

@@ -105,6 +105,11 @@ TEST_F(DataFileTest, RefusedFilesLeaveTheCodePlugAsItWas) {
   unknownModel[1] = 'X';
   dir.Put("radio.dat", unknownModel);
   ExpectRefused("ModError");
+  // A file that is no data file at all: its bytes are not passed on to be shown.
+  unknownModel[2] = 0x07;
+  unknownModel[3] = 0xC3;
+  dir.Put("radio.dat", unknownModel);
+  EXPECT_EQ(ReadDataFile(f.all, f.registry, f.bands, path).detail, "X??4");
 
   auto badDigits = good;
   badDigits[5] = badDigits[6] = badDigits[7] = 0xFF;
