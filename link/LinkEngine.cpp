@@ -371,6 +371,7 @@ void LinkEngine::OnTimer(LinkTimer timer) {
       }
       break;
     case LinkTimer::ReTime:
+      restarting_ = false;
       view_.EnableOk(true);
       Start();
       break;
@@ -392,6 +393,7 @@ void LinkEngine::OnLineError() {
   if (restartAllowed_) {
     errorShown_ = true;  // timers still running expire silently
     restartAllowed_ = false;
+    restarting_ = true;
     StartTimer(LinkTimer::ReTime);
   } else {
     StartTimer(LinkTimer::TryTime);
@@ -405,6 +407,9 @@ void LinkEngine::OnPortLost(const std::string& reason) {
   StopTimer(LinkTimer::HeadTime);
   StopTimer(LinkTimer::TryTime);
   StopTimer(LinkTimer::ReTime);
+  // While a restart is pending nothing has been shown yet: the lost device is.
+  if (restarting_) errorShown_ = false;
+  restarting_ = false;
   if (!errorShown_) FailPort(reason);
   StartTimer(LinkTimer::CloseTime);
 }

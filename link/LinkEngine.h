@@ -154,6 +154,7 @@ class LinkEngine {
   bool succeeded_ = false;
   bool errorShown_ = false;
   bool restartAllowed_ = true;
+  bool restarting_ = false;  // ReTime runs after a line error; errorShown_ only silences the timers
   bool finishing_ = false;  // the final message of a completed read is up
   bool portOpen_ = false;   // the open at Show succeeded
   bool closing_ = false;    // CloseTime runs: the dialog goes, no new transfer

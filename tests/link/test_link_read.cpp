@@ -224,6 +224,21 @@ TEST(LinkRead, PortFailures) {
     EXPECT_TRUE(bench.view.finishedAt);
     EXPECT_EQ(Take(bench.all), before);
   }
+  {
+    // A pulled cable may first garble the line: the silent restart it starts
+    // must not swallow the message about the device going.
+    LinkBench bench(LinkDirection::Read);
+    bench.latency = 3;
+    bench.ShowAndOk();
+    bench.RunUntil(700);
+    bench.engine->LineError();
+    bench.Run(100);
+    bench.engine->PortLost("device unplugged");
+    bench.Run(5000);
+    EXPECT_EQ(bench.view.messages, std::vector<std::string>{"PortError"});
+    EXPECT_EQ(bench.view.finishedAt, 800 + 300);
+    EXPECT_FALSE(bench.engine->Succeeded());
+  }
 }
 
 TEST(LinkRead, FirstLineErrorRestartsSilentlyWithAFreshKey) {
