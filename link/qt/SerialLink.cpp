@@ -24,7 +24,8 @@ Status SerialLink::Open(const std::string& portName) {
   settings.Load(settingsPath_.toStdString());
   const std::string device = DeviceForPort(portName, settings);
   if (device.empty()) return Status::Fail("PortError", "no serial device for the port name \"" + portName + "\"");
-  port_.setPortName(QString::fromStdString(device));
+  device_ = QString::fromStdString(device);
+  port_.setPortName(device_);
   port_.setBaudRate(QSerialPort::Baud9600);
   port_.setDataBits(QSerialPort::Data8);
   port_.setParity(QSerialPort::NoParity);
@@ -126,7 +127,7 @@ void SerialLink::OnError(QSerialPort::SerialPortError error) {
     case QSerialPort::WriteError:
     case QSerialPort::ResourceError: {
       if (!port_.isOpen()) return;
-      const QString reason = port_.errorString();
+      const QString reason = device_ + ": " + port_.errorString();
       port_.close();  // closed here, or the errors never stop
       emit lost(reason);
       break;

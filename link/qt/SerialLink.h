@@ -48,6 +48,7 @@ class SerialLink : public QObject, public LinkPort {
   void MarkLineErrors();
 
   QString settingsPath_;
+  QString device_;  // the device path of the open port, for messages
   QSerialPort port_;
   bool marking_ = false;  // the driver marks line errors in the input
   int marker_ = 0;        // bytes of an FF 00 x marker seen so far

@@ -82,6 +82,8 @@ TEST_F(LinkSerial, FarEndClosingClosesThePortAndReportsOnce) {
   close(master);
   master = -1;
   ASSERT_TRUE(test::WaitFor([&] { return lost.count() == 1; }, 5000));
+  EXPECT_TRUE(lost.at(0).at(0).toString().startsWith(QString::fromStdString(path) + ": "))
+      << lost.at(0).at(0).toString().toStdString();
   EXPECT_FALSE(port.IsOpen());
   test::Spin(200);
   EXPECT_EQ(lost.count(), 1);
