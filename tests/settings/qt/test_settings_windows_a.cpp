@@ -1,10 +1,13 @@
 // The optional-function, VOX, key-function and scan windows, offscreen: what
 // a change writes into the image and whether it marks the code plug modified,
 // that refreshing writes nothing, hidden rows, localisation by item mode, and
-// how the main window's registry opens them.
+// how the main window's registry opens them. Refreshing and the shipped
+// language files are also checked for the DTMF, radio information and
+// password windows.
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,8 +24,11 @@
 #include "app/Startup.h"
 #include "i18n/IniFile.h"
 #include "i18n/qt/Localise.h"
+#include "settings/qt/TfDtmf.h"
+#include "settings/qt/TfInfoMsg.h"
 #include "settings/qt/TfKeyFun.h"
 #include "settings/qt/TfOptFun.h"
+#include "settings/qt/TfPassWord.h"
 #include "settings/qt/TfScanFun.h"
 #include "settings/qt/TfVoxFun.h"
 #include "support/CodePlugFixture.h"
@@ -102,6 +108,9 @@ const WindowKind kWindows[] = {
     {"fVoxFun", Make<TfVoxFun>()},
     {"fKeyFun", Make<TfKeyFun>()},
     {"fScanFun", Make<TfScanFun>()},
+    {"fDtmf", Make<TfDtmf>()},
+    {"fInfoMsg", Make<TfInfoMsg>()},
+    {"fPassWord", Make<TfPassWord>()},
 };
 
 TEST_F(FunctionWindows, RefreshingWritesNothing) {
@@ -429,7 +438,8 @@ TEST_F(FunctionWindows, ShippedLanguageFilesNameRealTexts) {
         QObject* target = name == window->objectName() ? window.get() : window->findChild<QObject*>(name);
         ASSERT_NE(target, nullptr);
         if (suffix == "Caption") {
-          EXPECT_TRUE(target == window.get() || qobject_cast<QLabel*>(target) || qobject_cast<QPushButton*>(target));
+          EXPECT_TRUE(target == window.get() || qobject_cast<QLabel*>(target) ||
+                      qobject_cast<QAbstractButton*>(target));
         } else if (auto* box = qobject_cast<QComboBox*>(target)) {
           const int index = std::stoi(suffix);
           EXPECT_LT(index, box->count());
