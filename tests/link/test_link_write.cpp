@@ -102,6 +102,7 @@ TEST(LinkWrite, Failures) {
       {"another model", {.modelCode = "QMV5"}, "QMV4", "ModError", true, 605, 0, false},
       {"model differs in case", {}, "qmv4", "ModError", true, 605, 0, false},
       {"wrong challenge reply", {.wrongChallengeReply = true}, "QMV4", "ComError", true, 605, 0, false},
+      {"no ACK to the first ACK", {.silentAfterBlocks = 0}, "QMV4", "ComError", false, 605 + 450, 0, true},
       {"silence after 7 blocks", {.silentAfterBlocks = 7}, "QMV4", "ComError", false, 605 + 450, 7, true},
   };
   for (const Case& c : cases) {
