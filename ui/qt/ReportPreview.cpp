@@ -57,8 +57,14 @@ TfReportPreview::TfReportPreview(std::unique_ptr<QPrinter> printer, Maindb& db, 
   if (db_.All.LanguageIndex > 0) LocaliseWindow(this, db_.All, false);
 
   chooseExportFile = [this] {
-    return QFileDialog::getSaveFileName(this, export_->text(), QDir::home().filePath(QStringLiteral("kx7q-report.pdf")),
-                                        QStringLiteral("PDF (*.pdf)"));
+    QFileDialog dialog(this, export_->text(), QDir::home().filePath(QStringLiteral("kx7q-report.pdf")),
+                       QStringLiteral("PDF (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The dialog adds ".pdf" to a bare name itself, so that it also asks
+    // before replacing an existing "name.pdf".
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    return dialog.selectedFiles().front();
   };
 }
 

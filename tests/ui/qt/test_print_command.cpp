@@ -6,6 +6,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QMdiArea>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
@@ -217,6 +222,45 @@ TEST_F(PrintCommand, PreviewOpensAtFullSizeAndExportsPdf) {
   EXPECT_TRUE(PdfText(good + ".pdf").contains(QRegularExpression("RX Frequency\\s+462\\.56250")));
   ASSERT_EQ(boxes.Boxes().size(), 1u) << "the export that cannot be written says so";
   EXPECT_TRUE(boxes.Boxes()[0].text.startsWith("The file cannot be read or written."));
+}
+
+// The export's own file dialog: a bare name gets ".pdf" before the dialog
+// checks for an existing file, so "old" does not silently replace old.pdf.
+TEST_F(PrintCommand, PreviewExportAsksBeforeReplacingAFile) {
+  dir.PutText("old.pdf", "keep me");
+  const QString typed = QString::fromStdString(dir.File("old"));
+  bool typedName = false, askedToReplace = false;
+  QTimer driver;  // answers the nested dialogs as a user would
+  QObject::connect(&driver, &QTimer::timeout, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      askedToReplace = true;
+      box->button(QMessageBox::No)->click();
+    } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+      if (typedName) {
+        files->reject();
+        return;
+      }
+      typedName = true;
+      files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(typed);
+      // Queued: the replace question runs its own loop inside accept().
+      QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
+    }
+  });
+  main.answer = [&](QDialog& dialog) {
+    auto* preview = qobject_cast<TfReportPreview*>(&dialog);
+    if (preview == nullptr) return int(QDialog::Rejected);
+    preview->show();
+    driver.start(10);
+    preview->ExportAction()->trigger();
+    driver.stop();
+    preview->hide();
+    return int(QDialog::Rejected);
+  };
+  Run(kPreview);
+  EXPECT_TRUE(typedName);
+  EXPECT_TRUE(askedToReplace);
+  EXPECT_TRUE(dir.Text("old.pdf") == "keep me") << "old.pdf was replaced";
 }
 
 TEST_F(PrintCommand, PrintDialogOffersPdfAndPrintsTheCurrentCodePlug) {
