@@ -50,10 +50,7 @@ class Localiser {
     if (name.isEmpty()) return;
     if (auto* action = qobject_cast<QAction*>(object)) {
       if (auto text = Lookup(name, ".Caption")) action->setText(*text);
-      if (auto hint = Lookup(name, ".Hint")) {
-        action->setToolTip(*hint);
-        action->setStatusTip(*hint);
-      }
+      if (auto hint = Lookup(name, ".Hint")) action->setToolTip(*hint);
     } else if (auto* menu = qobject_cast<QMenu*>(object)) {
       if (auto text = Lookup(name, ".Caption")) menu->setTitle(*text);
     } else if (auto* label = qobject_cast<QLabel*>(object)) {

@@ -10,7 +10,7 @@
 //   QGroupBox                    <name>.Caption   (title)
 //   tab page of a QTabWidget     <page>.Caption   (tab text)
 //   QAction (menu entry, toolbar button)
-//                                <name>.Caption (text), <name>.Hint (tool tip and status tip)
+//                                <name>.Caption (text), <name>.Hint (tool tip)
 //   QMenu                        <name>.Caption   (its title)
 //   QComboBox                    <name>.0, <name>.1, ...   only with item mode on
 //   QListWidget                  <name>.0, <name>.1, ...   whatever the item mode

@@ -168,8 +168,8 @@ QAction* TfMainFrm::AddCommand(QMenu* menu, const char* name, const char* captio
   auto* action = new QAction(QString::fromLatin1(caption), this);
   action->setObjectName(QString::fromLatin1(name));
   action->setData(tag);
+  // The hint; no status tip, which would cover the status bar's panels.
   action->setToolTip(PlainCaption(caption));
-  action->setStatusTip(PlainCaption(caption));
   if (!shortcut.isEmpty()) action->setShortcut(shortcut);
   menu->addAction(action);
   menuActions_[tag] = action;

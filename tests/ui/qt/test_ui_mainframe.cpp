@@ -1,6 +1,7 @@
 // The main window: first show, the one dispatch for menu, toolbar and tree,
 // the child windows, the current channel, and the view toggles.
 #include <QAction>
+#include <QMenuBar>
 #include <QMdiSubWindow>
 #include <QStatusBar>
 #include <QToolButton>
@@ -8,6 +9,7 @@
 
 #include "support/qt/MainFrameFixture.h"
 #include "core/ImageDefaults.h"
+#include "i18n/qt/Localise.h"
 
 namespace kx7q::test {
 namespace {
@@ -233,6 +235,20 @@ TEST_F(UiMainFrame, WindowCommandsArrangeAndCloseTheChildren) {
   frame->ExecuteCommand(54);
   EXPECT_TRUE(OpenTags().empty());
   EXPECT_EQ(SubWindowCount(), 0);
+}
+
+TEST_F(UiMainFrame, MenuHintsLeaveTheStatusPanelsInPlace) {
+  // A status-bar message would cover date, time, port, model and band while
+  // the pointer rests on a menu entry, also once a language file gave hints.
+  frame->show();
+  dir.PutText("Klingon.Ini", "[fMainFrm]\nnOpen.Hint=Open a file\n");
+  db.All.LanguageName = "Klingon";
+  LocaliseWindow(frame.get(), db.All, true);
+  for (int tag : {1, 2, 20}) {
+    frame->MenuAction(tag)->showStatusText(frame->menuBar());
+    EXPECT_EQ(frame->statusBar()->currentMessage(), "") << tag;
+  }
+  EXPECT_EQ(frame->MenuAction(2)->toolTip(), "Open a file");
 }
 
 TEST_F(UiMainFrame, ViewEntriesShowAndHidePanels) {
