@@ -1,6 +1,7 @@
 #include "link/qt/SerialLink.h"
 
 #include <termios.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -33,8 +34,15 @@ Status SerialLink::Open(const std::string& portName) {
   port_.setFlowControl(QSerialPort::NoFlowControl);
   if (!port_.open(QIODevice::ReadWrite)) {
     std::string reason = device + ": " + port_.errorString().toStdString();
-    if (port_.error() == QSerialPort::PermissionError)
-      reason += " (the user is not in the group \"dialout\": sudo usermod -aG dialout $USER, then log in again)";
+    // Qt reports a device held by another program (its lock file, or an
+    // exclusive open) as a permission error too; only the file's access rights
+    // tell the two apart.
+    if (port_.error() == QSerialPort::PermissionError) {
+      if (::access(device.c_str(), R_OK | W_OK) != 0)
+        reason += " (the user is not in the group \"dialout\": sudo usermod -aG dialout $USER, then log in again)";
+      else
+        reason += " (the port is in use by another program)";
+    }
     port_.clearError();
     return Status::Fail("PortError", reason);
   }

@@ -3,6 +3,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <QSerialPort>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest/QTest>
@@ -94,6 +95,15 @@ TEST_F(LinkSerial, OpenFailuresNameTheDevice) {
   const Status missing = port.Open(dir.filePath("nothing").toStdString());
   EXPECT_EQ(missing.key, "PortError");
   EXPECT_NE(missing.detail.find("nothing"), std::string::npos) << missing.detail;
+  // A port that another program holds is in use, not forbidden.
+  {
+    QSerialPort held(QString::fromStdString(path));
+    ASSERT_TRUE(held.open(QIODevice::ReadWrite));
+    const Status busy = port.Open(path);
+    EXPECT_EQ(busy.key, "PortError");
+    EXPECT_NE(busy.detail.find("in use by another program"), std::string::npos) << busy.detail;
+    EXPECT_EQ(busy.detail.find("dialout"), std::string::npos) << busy.detail;
+  }
   const Status unnamed = port.Open("COM");
   EXPECT_EQ(unnamed.key, "PortError");
   EXPECT_FALSE(port.IsOpen());
