@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGraphicsView>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QScrollBar>
 #include <QPrintPreviewWidget>
 #include <QToolBar>
@@ -52,6 +54,12 @@ TfReportPreview::TfReportPreview(std::unique_ptr<QPrinter> printer, Maindb& db, 
     bar->addSeparator();
     bar->addAction(export_);
   }
+
+  // Maximised, so that the page shows at 100 % without scrolling sideways;
+  // the geometry too, for desktops without a window manager.
+  if (const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen())
+    setGeometry(screen->availableGeometry());
+  setWindowState(windowState() | Qt::WindowMaximized);
 
   setWindowTitle(QStringLiteral("Print Preview"));
   if (db_.All.LanguageIndex > 0) LocaliseWindow(this, db_.All, false);
