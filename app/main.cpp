@@ -1,8 +1,10 @@
 // The program kx7q: start-up, then the main window until it is closed.
 #include <QApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
+#include <QTranslator>
 
 #include "app/Startup.h"
 #include "ui/qt/SettingsLocation.h"
@@ -11,6 +13,12 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("kx7q");
+  // Qt's own texts (Yes and No of the message boxes, the file and print
+  // dialogs) in the desktop's language, as the system's boxes would be; the
+  // program's texts come from its language files.
+  QTranslator qtTexts;
+  if (qtTexts.load(QLocale::system(), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtTexts);
   // Numbers read "462.56250" whatever the desktop's locale.
   QLocale::setDefault(QLocale::c());
 

@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev
   xvfb xauth poppler-utils fonts-wqy-microhei
-  x11-utils x11-apps netpbm
+  x11-utils x11-apps netpbm qt6-translations-l10n
 )
 missing=()
 for p in "${packages[@]}"; do
