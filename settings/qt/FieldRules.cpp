@@ -86,6 +86,9 @@ class FieldKeyFilter : public QObject {
     }
     const int excess = static_cast<int>(text.size() + typed.size()) - field_->maxLength();
     if (excess <= 0) return false;
+    // At the very end (End pressed, or the caret left there by a refill) the
+    // character goes after the last one that is not a blank.
+    if (position == static_cast<int>(text.size())) position = ContentEnd(text);
     if (ContentEnd(text) > static_cast<int>(text.size()) - excess || position > static_cast<int>(text.size()) - excess)
       return false;
     text.chop(excess);

@@ -11,8 +11,8 @@
 // A blank-padded field shows a fixed-width text whose trailing blanks only
 // fill it up (the serial number shows all 16 of its bytes). Such a field is
 // often full, so a typed character takes the place of a trailing blank
-// instead of being refused, and a click into the blanks puts the caret
-// after the last character that is not one.
+// instead of being refused, and a click into the blanks (or a caret at the
+// very end) puts the caret after the last character that is not one.
 
 #include <QChar>
 

@@ -368,7 +368,8 @@ TEST_F(WindowsB, InfoMsgTypingIntoAFullFieldReplacesTrailingBlanks) {
       {"clicked beyond the text", "AB              ", -1, "c", "ABC             "},
       {"inside the text", "AB              ", 1, "x", "AXB             "},
       {"no trailing blanks left", "0123456789ABCDEF", 16, "z", "0123456789ABCDEF"},
-      {"no blanks after the caret", "AB              ", 16, "z", "AB              "},
+      {"caret at the very end", "AB              ", 16, "cd", "ABCD            "},
+      {"no blanks after the caret", "AB             9", 15, "z", "AB             9"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
