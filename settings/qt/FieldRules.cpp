@@ -28,7 +28,8 @@ class FieldValidator : public QValidator {
   FieldRule rule_;
 };
 
-// Typed letters in upper case; the clipboard keys refused where asked.
+// Typed letters in upper case; the clipboard keys refused where asked;
+// trailing blanks of a blank-padded field give way to typed characters.
 class FieldKeyFilter : public QObject {
  public:
   FieldKeyFilter(QLineEdit* field, const FieldRule& rule) : QObject(field), field_(field), rule_(rule) {}
@@ -71,7 +72,7 @@ class FieldKeyFilter : public QObject {
   // blanks after the caret. Returns false when the field can take the key
   // itself or when there are not enough such blanks (the key is refused).
   bool InsertOverBlanks(const QKeyEvent& key) {
-    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    if (field_->isReadOnly() || (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier))) return false;
     QString typed = key.text();
     if (typed.isEmpty() || !typed.at(0).isPrint()) return false;
     if (rule_.upperCase) typed = typed.toUpper();
