@@ -63,8 +63,7 @@ void TfKeyFun::Store() {
   KeyFunction k = DecodeKeyFunction(all());
   if (cxKey1_S->currentIndex() >= 0) k.key1 = cxKey1_S->currentIndex();
   if (cxKey2_S->currentIndex() >= 0) k.key2 = cxKey2_S->currentIndex();
-  EncodeKeyFunction(all(), k);
-  MarkModified();  // an unsaved edit, as in the VOX window
+  EncodeKeyFunction(all(), k);  // leaves Modified alone
 }
 
 }  // namespace kx7q

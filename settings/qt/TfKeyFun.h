@@ -5,7 +5,7 @@
 // The entries come from the list holders List_Short (key 1) and List_Long
 // (key 2), which a language file translates (List_Short.0 ...) before the key
 // lists are filled from them. The stored value is the position in the list,
-// so a translated list codes the same. A change marks the code plug
+// so a translated list codes the same. A change does not mark the code plug
 // modified.
 
 #include "ui/qt/EditWindow.h"

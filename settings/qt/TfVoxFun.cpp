@@ -44,11 +44,7 @@ void TfVoxFun::Store() {
   v.gain = SelectedOr(cxVox, stored.gain);
   v.delay = SelectedOr(cxVoxDely, stored.delay);
   v.inhibitOnReceive = SelectedOr(cxRxDis, stored.inhibitOnReceive);
-  EncodeVoxFunction(all(), v);
-  // The VOX bytes go into data files and to the radio like every other
-  // setting, so a change here is an unsaved edit: without the mark, closing
-  // the program would drop it without asking.
-  MarkModified();
+  EncodeVoxFunction(all(), v);  // leaves Modified alone
 }
 
 }  // namespace kx7q

@@ -1,7 +1,7 @@
 #pragma once
 // "Vox Function" (fVoxFun): mic control, VOX gain, VOX delay and (only when
 // the code plug asks for it) inhibit on receive. A change writes all four
-// back and marks the code plug modified.
+// back; it does not mark the code plug modified.
 
 #include "ui/qt/EditWindow.h"
 

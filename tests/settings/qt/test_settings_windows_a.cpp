@@ -153,16 +153,16 @@ TEST_F(FunctionWindows, APickWritesItsBytesOnly) {
       {"vol inhibit keeps the VOX bits", Make<TfOptFun>(), {{0x12A, 0xF4}}, "cxTxInhibit", "High Inhibit",
        {{0x12A, 0xF6}}, true},
       {"mic Vox with gain 5", Make<TfVoxFun>(), {{0x123, 9}, {0x12A, 0xFF}}, "cxVox_s", "Vox",
-       {{0x123, 8}, {0x12A, 0xF3}}, true},
+       {{0x123, 8}, {0x12A, 0xF3}}, false},
       {"mic None with gain 5", Make<TfVoxFun>(), {{0x123, 8}, {0x12A, 0xF3}}, "cxVox_s", "None",
-       {{0x123, 9}, {0x12A, 0xFF}}, true},
+       {{0x123, 9}, {0x12A, 0xFF}}, false},
       {"mic Mic-PTT with gain 9", Make<TfVoxFun>(), {{0x123, 16}, {0x12A, 0x03}}, "cxVox_s", "Mic-PTT",
-       {{0x123, 17}, {0x12A, 0x0B}}, true},
+       {{0x123, 17}, {0x12A, 0x0B}}, false},
       {"mic code 1 is None and is written as 3", Make<TfVoxFun>(), {{0x12A, 0x04}, {0x124, 1}}, "cxVoxDely", "3.0",
-       {{0x12A, 0x0C}, {0x124, 5}, {0x123, 9}}, true},
-      {"gain", Make<TfVoxFun>(), {{0x123, 9}, {0x12A, 0xFF}}, "cxVox", "9", {{0x123, 17}}, true},
-      {"delay", Make<TfVoxFun>(), {{0x124, 1}}, "cxVoxDely", "0.5", {{0x124, 0}}, true},
-      {"KEY-1 off", Make<TfKeyFun>(), {{0x128, 3}, {0x129, 4}}, "cxKey1_S", "Off", {{0x128, 0}}, true},
+       {{0x12A, 0x0C}, {0x124, 5}, {0x123, 9}}, false},
+      {"gain", Make<TfVoxFun>(), {{0x123, 9}, {0x12A, 0xFF}}, "cxVox", "9", {{0x123, 17}}, false},
+      {"delay", Make<TfVoxFun>(), {{0x124, 1}}, "cxVoxDely", "0.5", {{0x124, 0}}, false},
+      {"KEY-1 off", Make<TfKeyFun>(), {{0x128, 3}, {0x129, 4}}, "cxKey1_S", "Off", {{0x128, 0}}, false},
       {"scan speed", Make<TfScanFun>(), {{0x126, 0}}, "cxScanSpeed", "500", {{0x126, 8}}, true},
       {"dropout delay 15 s", Make<TfScanFun>(), {{0x127, 0}}, "cxScanDely", "15", {{0x127, 12}}, true},
   };
@@ -253,7 +253,7 @@ TEST_F(FunctionWindows, VoxInhibitRowIsShownOnlyWhenAskedAndPassesThrough) {
   auto window = Open<TfVoxFun>();
   ChooseText(window.get(), "cxRxDis", "Yes");
   EXPECT_EQ(Byte(0x125), 0x95);
-  EXPECT_TRUE(db.All.Modified);
+  EXPECT_FALSE(db.All.Modified);
 }
 
 // ---- key function -------------------------------------------------------------------
