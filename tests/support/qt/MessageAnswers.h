@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "i18n/qt/Localise.h"
+#include "support/qt/QtPrinters.h"
 
 namespace kx7q::test {
 
