@@ -2,9 +2,9 @@
 
 namespace kx7q::report {
 
-std::vector<ReportPage> LayOutPages(const std::vector<ReportLineRecord>& lines) {
+std::vector<ReportPage> LayOutPages(const std::vector<ReportLineRecord>& lines, double paperHeight) {
   constexpr double bodyTop = kMarginTop + kPageHeaderHeight;
-  constexpr double footerTop = kPaperHeight - kMarginBottom - kPageFooterHeight;
+  const double footerTop = paperHeight - kMarginBottom - kPageFooterHeight;
   // Small rounding slack so that a band ending exactly on the footer fits.
   constexpr double slack = 1e-6;
 

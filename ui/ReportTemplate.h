@@ -80,7 +80,9 @@ struct ReportPage {
 // top margin and the page footer above the bottom margin; every group after
 // the first starts a new page, a line that does not fit goes to the next
 // page, and a group header never stands alone at the bottom of a page. An
-// empty table gives one page with header and footer.
-std::vector<ReportPage> LayOutPages(const std::vector<ReportLineRecord>& lines);
+// empty table gives one page with header and footer. paperHeight is that of
+// the paper printed on: the template's Letter unless a print dialog chose
+// another paper or landscape, so that no line falls off the page.
+std::vector<ReportPage> LayOutPages(const std::vector<ReportLineRecord>& lines, double paperHeight = kPaperHeight);
 
 }  // namespace kx7q::report

@@ -141,22 +141,28 @@ TEST(PrintPages, EveryGroupAfterTheFirstStartsANewPage) {
 TEST(PrintPages, LongGroupContinuesOnFollowingPagesWithinTheBody) {
   // Sixteen programmed channels: 1 + 16 x 6 channel lines.
   const auto lines = Lines(97);
-  const auto pages = report::LayOutPages(lines);
-  const double footerTop = report::kPaperHeight - report::kMarginBottom - report::kPageFooterHeight;
-  std::vector<int> printed;
-  for (const auto& page : pages) {
-    for (const auto& band : page.bands) {
-      if (band.kind == report::BandKind::MasterData) {
+  std::vector<int> all(lines.size());
+  for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<int>(i);
+  // The template's Letter, Letter turned to landscape and A4, as a print
+  // dialog may choose: every line once, in order, above the footer.
+  for (const double paperHeight : {report::kPaperHeight, report::kPaperWidth, 297.0}) {
+    const auto pages = report::LayOutPages(lines, paperHeight);
+    const double footerTop = paperHeight - report::kMarginBottom - report::kPageFooterHeight;
+    std::vector<int> printed;
+    for (const auto& page : pages) {
+      EXPECT_DOUBLE_EQ(page.bands.back().top, footerTop) << paperHeight;
+      for (const auto& band : page.bands) {
+        if (band.kind != report::BandKind::MasterData) continue;
         printed.push_back(band.line);
-        EXPECT_LE(band.top + report::kMasterDataHeight, footerTop + 1e-9) << "page " << page.number;
+        EXPECT_LE(band.top + report::kMasterDataHeight, footerTop + 1e-9) << paperHeight << " page " << page.number;
         EXPECT_GE(band.top, report::kMarginTop + report::kPageHeaderHeight);
       }
     }
+    EXPECT_EQ(printed, all) << paperHeight;
   }
-  std::vector<int> all(lines.size());
-  for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<int>(i);
-  EXPECT_EQ(printed, all);
-  // 224.4 mm of body: 31 lines under the group header, 32 on a plain page.
+  // On Letter, 224.4 mm of body: 31 lines under the group header, 32 on a
+  // plain page.
+  const auto pages = report::LayOutPages(lines);
   ASSERT_EQ(pages.size(), 5u);
   EXPECT_EQ(pages[2].bands.size(), 2u + 32u);
   // The heading is not repeated on continuation pages.

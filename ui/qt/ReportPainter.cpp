@@ -128,7 +128,8 @@ bool PaintReport(QPagedPaintDevice& device, const ReportTables& tables, const QD
   // A print dialog leaves the pages the user chose; none means all of them.
   const QPageRanges chosen = device.pageRanges();
   bool first = true;
-  for (const ReportPage& page : LayOutPages(tables.myAdo)) {
+  const double paperHeight = device.pageLayout().fullRect(QPageLayout::Millimeter).height();
+  for (const ReportPage& page : LayOutPages(tables.myAdo, paperHeight)) {
     if (!chosen.isEmpty() && !chosen.contains(page.number)) continue;
     if (!first && !device.newPage()) return false;
     first = false;

@@ -22,12 +22,13 @@ QString ReportFontFamily();
 // its own margins).
 void SetUpReportPrinter(QPrinter& printer);
 
-// How many pages the report of the tables has.
+// How many pages the report of the tables has on the template's paper.
 int ReportPageCount(const ReportTables& tables);
 
 // Paints the report onto the device (begins and ends its own painter): every
 // page, or those of the device's page ranges when a print dialog set them.
-// The device's page size should be Letter; now gives the printed date and time.
+// The pages follow the device's paper height (Letter portrait unless a print
+// dialog chose otherwise); now gives the printed date and time.
 // False when the device cannot be painted on (a PDF file that cannot be
 // written, a printer that refused the job).
 bool PaintReport(QPagedPaintDevice& device, const ReportTables& tables, const QDateTime& now);

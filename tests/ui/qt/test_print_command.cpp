@@ -224,6 +224,25 @@ TEST_F(PrintCommand, PreviewOpensAtFullSizeAndExportsPdf) {
   EXPECT_TRUE(boxes.Boxes()[0].text.startsWith("The file cannot be read or written."));
 }
 
+// A print dialog that turns the paper to landscape gets shorter pages, with
+// every line still on one of them.
+TEST_F(PrintCommand, LandscapePaperFromThePrintDialogLosesNoLine) {
+  for (int n = 1; n <= 16; ++n) Program(n, "450");
+  const QString path = QString::fromStdString(dir.File("landscape.pdf"));
+  main.answer = [&](QDialog& dialog) {
+    auto* print = qobject_cast<QPrintDialog*>(&dialog);
+    if (print == nullptr) return int(QDialog::Rejected);
+    print->printer()->setOutputFileName(path);
+    print->printer()->setPageOrientation(QPageLayout::Landscape);
+    return int(QDialog::Accepted);
+  };
+  Run(kPrint);
+  const QString text = PdfText(path);
+  EXPECT_EQ(text.count("Busy Lock"), 16);
+  EXPECT_TRUE(text.contains("No.16"));
+  EXPECT_GT(text.count(QChar('\f')), 5) << "more, shorter pages than on portrait Letter";
+}
+
 // The export's own file dialog: a bare name gets ".pdf" before the dialog
 // checks for an existing file, so "old" does not silently replace old.pdf.
 TEST_F(PrintCommand, PreviewExportAsksBeforeReplacingAFile) {
