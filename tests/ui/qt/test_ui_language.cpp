@@ -92,6 +92,21 @@ TEST_F(UiLanguage, ShippedFilesHoldEveryMessage) {
     EXPECT_EQ(english.Value("Language", message.key).value_or("(missing)"), message.english) << message.key;
 }
 
+TEST_F(UiLanguage, ShippedChineseFileHasEveryWindowTextOfTheEnglishOne) {
+  // A text added to a window's English section but not to the Chinese one
+  // would stay English after the switch.
+  const std::string englishText = Shipped("English.Ini");
+  const IniFile english = IniFile::FromText(englishText);
+  const IniFile chinese = IniFile::FromText(Shipped("Chinese.Ini"));
+  std::vector<std::string> sections;
+  for (const QString& line : QString::fromStdString(englishText).split('\n'))
+    if (line.startsWith('[')) sections.push_back(line.mid(1, line.indexOf(']') - 1).toStdString());
+  ASSERT_GT(sections.size(), 10u);
+  for (const auto& section : sections)
+    for (const auto& key : english.Keys(section))
+      EXPECT_TRUE(chinese.Value(section, key).has_value()) << "[" << section << "] " << key;
+}
+
 TEST_F(UiLanguage, ALanguageSwitchKeepsUnsavedChanges) {
   StartShipped();
   db.All.Modified = true;
