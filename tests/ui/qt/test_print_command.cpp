@@ -15,7 +15,6 @@
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <functional>
 
@@ -28,6 +27,7 @@
 #include "settings/VoxFunction.h"
 #include "support/TempDir.h"
 #include "support/qt/MessageAnswers.h"
+#include "support/qt/PdfText.h"
 #include "ui/ReportTables.h"
 #include "ui/qt/ChildWindows.h"
 #include "ui/qt/NullMainOps.h"
@@ -89,13 +89,6 @@ class PrintCommand : public ::testing::Test {
     for (QWidget* w : QApplication::allWidgets())
       if (qobject_cast<EditWindow*>(w) != nullptr) ++count;
     return count;
-  }
-
-  static QString PdfText(const QString& path) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!p.waitForFinished(60000)) return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
   }
 
   test::TempDir dir;
@@ -219,7 +212,7 @@ TEST_F(PrintCommand, PreviewOpensAtFullSizeAndExportsPdf) {
   ASSERT_EQ(main.runs, 1);
   EXPECT_EQ(zoomMode, "custom");
   EXPECT_DOUBLE_EQ(zoom, 1.0);
-  EXPECT_TRUE(PdfText(good + ".pdf").contains(QRegularExpression("RX Frequency\\s+462\\.56250")));
+  EXPECT_TRUE(test::PdfText(good + ".pdf").contains(QRegularExpression("RX Frequency\\s+462\\.56250")));
   ASSERT_EQ(boxes.Boxes().size(), 1u) << "the export that cannot be written says so";
   EXPECT_TRUE(boxes.Boxes()[0].text.startsWith("The file cannot be read or written."));
 }
@@ -237,7 +230,7 @@ TEST_F(PrintCommand, LandscapePaperFromThePrintDialogLosesNoLine) {
     return int(QDialog::Accepted);
   };
   Run(kPrint);
-  const QString text = PdfText(path);
+  const QString text = test::PdfText(path);
   EXPECT_EQ(text.count("Busy Lock"), 16);
   EXPECT_TRUE(text.contains("No.16"));
   EXPECT_GT(text.count(QChar('\f')), 5) << "more, shorter pages than on portrait Letter";
@@ -299,7 +292,7 @@ TEST_F(PrintCommand, PrintDialogOffersPdfAndPrintsTheCurrentCodePlug) {
   };
   Run(kPrint);
   EXPECT_TRUE(destinations.filter("PDF").size() > 0) << destinations.join(", ").toStdString();
-  const QString text = PdfText(path);
+  const QString text = test::PdfText(path);
   EXPECT_TRUE(text.contains(QString::fromStdString(db.All.ModelBaseName)));
   EXPECT_TRUE(text.contains(QRegularExpression("Model Type\\s+" + QRegularExpression::escape(
                                                    QString::fromStdString(db.All.ModelName)))));
@@ -351,7 +344,7 @@ TEST_F(PrintCommand, PrintDialogPageRangeIsHonoured) {
   };
   Run(kPrint);
   EXPECT_EQ(maxPage, 2) << "the dialog offers the report's pages";
-  const QStringList pages = PdfText(path).split(QChar('\f'), Qt::SkipEmptyParts);
+  const QStringList pages = test::PdfPages(path);
   ASSERT_EQ(pages.size(), 1);
   EXPECT_TRUE(pages[0].contains("Channel Information"));
   EXPECT_FALSE(pages[0].contains("Key Function"));

@@ -2,25 +2,14 @@
 // the header, the group headings on their own pages and the lines' values.
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStringList>
 
 #include "support/TempDir.h"
+#include "support/qt/PdfText.h"
 #include "ui/qt/ReportPainter.h"
 
 namespace kx7q {
 namespace {
-
-// pdftotext -layout of a file, one string per page.
-QStringList PdfPages(const QString& path) {
-  QProcess p;
-  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-  if (!p.waitForFinished(60000) || p.exitCode() != 0) return {};
-  QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(QChar('\f'));
-  if (!pages.isEmpty() && pages.back().trimmed().isEmpty()) pages.removeLast();
-  return pages;
-}
 
 ReportTables MadeUpReport() {
   ReportTables t;
@@ -43,7 +32,7 @@ TEST(PrintPdf, HeaderHeadingsAndValuesAreInTheText) {
   const QDateTime now(QDate(2024, 3, 9), QTime(14, 5, 7));
   ASSERT_TRUE(ExportReportPdf(MadeUpReport(), path, now).ok());
 
-  const QStringList pages = PdfPages(path);
+  const QStringList pages = test::PdfPages(path);
   ASSERT_EQ(pages.size(), 2) << "the channel group starts a new page";
   for (const QString& page : pages) {
     EXPECT_TRUE(page.contains("KX-7Q")) << "title on every page";
