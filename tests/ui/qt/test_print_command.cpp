@@ -327,6 +327,20 @@ TEST_F(PrintCommand, PrintingLeavesTheCodePlugAsItWas) {
   EXPECT_FALSE(db.All.Modified);
 }
 
+TEST_F(PrintCommand, PrintToAFileThatCannotBeWrittenSaysSo) {
+  const QString path = QString::fromStdString(dir.File("missing/printed.pdf"));
+  main.answer = [&](QDialog& dialog) {
+    auto* print = qobject_cast<QPrintDialog*>(&dialog);
+    if (print == nullptr) return int(QDialog::Rejected);
+    print->printer()->setOutputFileName(path);
+    return int(QDialog::Accepted);
+  };
+  Run(kPrint);
+  ASSERT_EQ(boxes.Boxes().size(), 1u);
+  EXPECT_TRUE(boxes.Boxes()[0].text.startsWith("The report could not be printed.")) << boxes.Boxes()[0].text.toStdString();
+  EXPECT_TRUE(boxes.Boxes()[0].text.contains(path)) << "names the file";
+}
+
 // The print dialog's page range chooses which pages are printed.
 TEST_F(PrintCommand, PrintDialogPageRangeIsHonoured) {
   Program(1, "462.5625");
