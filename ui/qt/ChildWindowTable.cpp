@@ -19,8 +19,10 @@
 namespace kx7q {
 namespace {
 
-// A completed read replaced the code plug: the views start afresh.
+// A read replaces the code plug, so unsaved changes are offered for saving
+// first, as New and Open do. A completed read: the views start afresh.
 void ReadFromRadio(CommandContext& context) {
+  if (!context.main.OfferToSave()) return;
   TfReadRadio dialog(context.db, context.parent);
   if (context.main.RunDialog(dialog) == QDialog::Accepted) context.main.ResetAfterRead();
 }

@@ -24,6 +24,10 @@ class MainOps {
   virtual void ResetAfterRead() = 0;
   virtual void BuildTree() = 0;
   virtual void UpdateStatus() = 0;
+  // Before the code plug is replaced: when it has unsaved changes, asks
+  // "SaveProgram" and saves on Yes. False when that save failed, so the
+  // caller stops and the changes are kept. Without a main window: true.
+  virtual bool OfferToSave() { return true; }
 
   // Runs a modal dialog and returns its result (QDialog::Accepted or
   // Rejected). The main window simply calls exec(); tests answer the dialog

@@ -49,6 +49,7 @@ class TfMainFrm : public QMainWindow, public MainOps {
   void BuildTree() override;
   void UpdateStatus() override;
   int RunDialog(QDialog& dialog) override;
+  bool OfferToSave() override;
 
   // Full path of the current data file; empty for a code plug without file.
   QString FileName;
@@ -112,9 +113,6 @@ class TfMainFrm : public QMainWindow, public MainOps {
   void BuildStatusBar();
   QAction* AddCommand(QMenu* menu, const char* name, const char* caption, int tag,
                       const QKeySequence& shortcut = {});
-  // When Modified, asks "SaveProgram" and saves on Yes. False when that save
-  // failed: the caller then stops, so the changes are not thrown away.
-  bool OfferToSave();
   void FinishEditing();
   void UpdateCaption();
   void ShowClock();

@@ -157,6 +157,38 @@ TEST_F(UiFileCommands, NewAsksToSaveUnsavedChanges) {
   }
 }
 
+TEST_F(UiFileCommands, ReadingOverUnsavedChangesOffersToSaveFirst) {
+  struct Case {
+    const char* what;
+    bool save;
+    const char* saveTo;
+    bool readDialogRuns;
+    bool written;
+  } cases[] = {
+      {"not saved", false, "not-written.dat", true, false},
+      {"saved", true, "before-read.dat", true, true},
+      {"save failed", true, "missing-folder/radio.dat", false, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    boxes.Clear();
+    dialogs.clear();
+    frame->FileName.clear();
+    Edit();
+    boxes.Answer(c.save);
+    saveChoices = {Path(c.saveTo)};
+    frame->ExecuteCommand(20);
+    EXPECT_EQ(boxes.Texts().value(0), kSave);
+    EXPECT_EQ(dialogs.contains("fReadRadio"), c.readDialogRuns);
+    EXPECT_EQ(QFileInfo::exists(Path(c.saveTo)), c.written);
+  }
+  // Nothing unsaved: straight to the read dialog.
+  boxes.Clear();
+  db.All.Modified = false;
+  frame->ExecuteCommand(20);
+  EXPECT_TRUE(boxes.Boxes().empty());
+}
+
 TEST_F(UiFileCommands, ClosingAsksToExitThenToSave) {
   boxes.Answer(false);
   EXPECT_FALSE(Close());
