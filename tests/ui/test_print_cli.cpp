@@ -87,7 +87,8 @@ TEST_F(PrintCli, FailuresSayWhatWentWrong) {
       {"report plug.dat other.dat -o x.pdf", 2, "unexpected argument"},
       {"report plug.dat -o ./plug.dat", 2, "the output file is the data file itself"},
       {"report missing.dat -o x.pdf", 1, "The file cannot be read or written."},
-      {"report plug.dat -o no-such-folder/x.pdf", 1, "The file cannot be read or written. (no-such-folder/x.pdf)"},
+      {"report plug.dat -o no-such-folder/x.pdf", 1,
+       "The file cannot be read or written. (no-such-folder/x.pdf: No such file or directory)"},
   };
   for (const Case& c : cases) {
     const CliRun r = Cli(c.arguments);

@@ -1,5 +1,6 @@
 #include "ui/qt/ReportPainter.h"
 
+#include <QFile>
 #include <QFontDatabase>
 #include <QPageLayout>
 #include <QPageRanges>
@@ -139,11 +140,23 @@ bool PaintReport(QPagedPaintDevice& device, const ReportTables& tables, const QD
 }
 
 Status ExportReportPdf(const ReportTables& tables, const QString& path, const QDateTime& now) {
-  QPdfWriter writer(path);
-  writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-                                   QPageLayout::Millimeter));
-  writer.setCreator(QStringLiteral("kx7q"));
-  if (!PaintReport(writer, tables, now)) return Status::Fail("FileError", path.toStdString());
+  // The file is opened here, so that a failure can say why (no such folder,
+  // no permission, disk full).
+  QFile file(path);
+  auto failed = [&] {
+    const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : QString();
+    return Status::Fail("FileError", (reason.isEmpty() ? path : path + QStringLiteral(": ") + reason).toStdString());
+  };
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return failed();
+  {
+    QPdfWriter writer(&file);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                                     QPageLayout::Millimeter));
+    writer.setCreator(QStringLiteral("kx7q"));
+    if (!PaintReport(writer, tables, now)) return failed();
+  }
+  file.close();  // flushes: a full disk shows here
+  if (file.error() != QFileDevice::NoError) return failed();
   return Status::Ok();
 }
 

@@ -33,7 +33,8 @@ int ReportPageCount(const ReportTables& tables);
 // written, a printer that refused the job).
 bool PaintReport(QPagedPaintDevice& device, const ReportTables& tables, const QDateTime& now);
 
-// Writes the report as a PDF file. Failure key "FileError" with the path.
+// Writes the report as a PDF file. Failure key "FileError" with the path and
+// the system's reason.
 Status ExportReportPdf(const ReportTables& tables, const QString& path, const QDateTime& now);
 
 }  // namespace kx7q

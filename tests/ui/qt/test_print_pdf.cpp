@@ -59,12 +59,24 @@ TEST(PrintPdf, HeaderHeadingsAndValuesAreInTheText) {
       << "page number";
 }
 
-TEST(PrintPdf, UnwritablePathIsReportedAsFileError) {
+// A file that cannot be written is reported with the path and the reason,
+// also when the failure shows only as the data is flushed (a full disk).
+TEST(PrintPdf, UnwritableFileIsReportedAsFileErrorWithTheReason) {
   test::TempDir dir;
-  const QString path = QString::fromStdString(dir.File("no-such-folder/report.pdf"));
-  const Status status = ExportReportPdf(MadeUpReport(), path, QDateTime::currentDateTime());
-  EXPECT_EQ(status.key, "FileError");
-  EXPECT_NE(status.detail.find("report.pdf"), std::string::npos);
+  struct Case {
+    std::string path, reason;
+  };
+  const Case cases[] = {
+      {dir.File("no-such-folder/report.pdf"), "No such file or directory"},
+      {dir.path(), "Is a directory"},
+      {"/dev/full", "No space left on device"},
+  };
+  for (const Case& c : cases) {
+    const Status status = ExportReportPdf(MadeUpReport(), QString::fromStdString(c.path), QDateTime::currentDateTime());
+    EXPECT_EQ(status.key, "FileError") << c.path;
+    EXPECT_EQ(status.detail.rfind(c.path, 0), 0u) << status.detail;
+    EXPECT_NE(status.detail.find(c.reason), std::string::npos) << status.detail;
+  }
 }
 
 }  // namespace
