@@ -1,15 +1,13 @@
 // kx7q-cli report: the report of a data file as a PDF, written without a
 // display, and its failures.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 
 #include "channels/ChannelCodec.h"
 #include "core/DataFile.h"
 #include "support/CodePlugFixture.h"
+#include "support/Shell.h"
 #include "support/TempDir.h"
 
 namespace kx7q {
@@ -39,15 +37,8 @@ class PrintCli : public ::testing::Test {
   CliRun Cli(const std::string& arguments) {
     const std::string command = "cd '" + dir.path() + "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
                                 tool + "' " + arguments + " 2>stderr.txt";
-    CliRun run{};
-    FILE* pipe = ::popen(command.c_str(), "r");
-    std::array<char, 4096> buffer;
-    std::size_t n;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
-    const int raw = ::pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.err = dir.Text("stderr.txt");
-    return run;
+    const test::ShellRun run = test::RunShell(command);
+    return {run.status, run.out, dir.Text("stderr.txt")};
   }
 
   test::TempDir dir;
@@ -58,15 +49,7 @@ class PrintCli : public ::testing::Test {
 TEST_F(PrintCli, WritesTheReportOfADataFile) {
   const CliRun r = Cli("report plug.dat -o plug.pdf");
   ASSERT_EQ(r.status, 0) << r.err;
-  const std::string text = [&] {
-    FILE* pipe = ::popen(("pdftotext -layout '" + dir.File("plug.pdf") + "' -").c_str(), "r");
-    std::string out;
-    std::array<char, 4096> buffer;
-    std::size_t n;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), n);
-    ::pclose(pipe);
-    return out;
-  }();
+  const std::string text = test::RunShell("pdftotext -layout '" + dir.File("plug.pdf") + "' -").out;
   for (const std::string& expected : {modelName, std::string("400 - 520MHz"), std::string("Key Function"),
                                       std::string("VOX Gain Level"), std::string("Channel Information"),
                                       std::string("No.1"), std::string("No.2"), std::string("No.5"),
