@@ -19,6 +19,12 @@ namespace kx7q {
 
 // ---- file commands ---------------------------------------------------------------
 
+void TfMainFrm::ReportFileFailure(Status status, const std::string& path) {
+  if (status.key.empty()) status.key = "FileError";
+  status.detail = path + (status.detail.empty() ? "" : ": " + status.detail);
+  InformFailure(db_.Language, status, this);
+}
+
 bool TfMainFrm::OfferToSave() {
   if (!db_.All.Modified || !Ask(db_.Language, "SaveProgram", this)) return true;
   // A cancelled save dialog discards the changes, as answering No would; a
@@ -48,8 +54,7 @@ void TfMainFrm::OpenDataFile() {
     if (read.key == "ModError")
       Inform(db_.Language, "ModError", this);
     else
-      InformFailure(db_.Language, {read.key, path.toStdString() + (read.detail.empty() ? "" : ": " + read.detail)},
-                    this);
+      ReportFileFailure(read, path.toStdString());
     UpdateStatus();
     return;
   }
@@ -69,9 +74,7 @@ TfMainFrm::SaveResult TfMainFrm::SaveDataFile() {
     FileName = path;
   }
   const Status written = WriteDataFile(db_.All, FileName.toStdString());
-  if (!written)
-    InformFailure(db_.Language,
-                  {written.key, FileName.toStdString() + (written.detail.empty() ? "" : ": " + written.detail)}, this);
+  if (!written) ReportFileFailure(written, FileName.toStdString());
   UpdateStatus();
   return written.ok() ? SaveResult::Written : SaveResult::Failed;
 }

@@ -371,12 +371,8 @@ void TfMainFrm::WriteSettingsBack() {
   IniFile settings;
   settings.Load(db_.SettingsPath);
   WriteSettings(db_.All, settings);
-  Status saved = settings.Save(db_.SettingsPath);
-  if (!saved) {
-    if (saved.key.empty()) saved.key = "FileError";
-    saved.detail = db_.SettingsPath + (saved.detail.empty() ? "" : ": " + saved.detail);
-    InformFailure(db_.Language, saved, this);
-  }
+  const Status saved = settings.Save(db_.SettingsPath);
+  if (!saved) ReportFileFailure(saved, db_.SettingsPath);
 }
 
 // ---- dispatch ------------------------------------------------------------------

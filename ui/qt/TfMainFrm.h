@@ -18,6 +18,7 @@
 #include <memory>
 
 #include "app/Startup.h"
+#include "core/Status.h"
 #include "ui/qt/ChildWindows.h"
 #include "ui/qt/MainOps.h"
 
@@ -114,6 +115,8 @@ class TfMainFrm : public QMainWindow, public MainOps {
   QAction* AddCommand(QMenu* menu, const char* name, const char* caption, int tag,
                       const QKeySequence& shortcut = {});
   void FinishEditing();
+  // A file that could not be read or written: the reason, after the path.
+  void ReportFileFailure(Status status, const std::string& path);
   void UpdateCaption();
   void ShowClock();
   void WriteSettingsBack();
