@@ -13,7 +13,7 @@
 namespace kx7q {
 
 // Fills PrintTables() from the windows and exports them. Failure key
-// "FileError" with the path when the file cannot be written.
+// "FileError" with the path and the reason when the file cannot be written.
 Status WriteReportPdf(Maindb& db, const QString& path, const QDateTime& now = QDateTime::currentDateTime());
 
 }  // namespace kx7q
