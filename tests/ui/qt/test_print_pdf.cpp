@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
+#include <filesystem>
+#include <vector>
 
 #include "support/TempDir.h"
 #include "support/qt/PdfText.h"
@@ -66,11 +68,12 @@ TEST(PrintPdf, UnwritableFileIsReportedAsFileErrorWithTheReason) {
   struct Case {
     std::string path, reason;
   };
-  const Case cases[] = {
+  std::vector<Case> cases = {
       {dir.File("no-such-folder/report.pdf"), "No such file or directory"},
       {dir.path(), "Is a directory"},
-      {"/dev/full", "No space left on device"},
   };
+  // The kernel's always-full device, where the system has one.
+  if (std::filesystem::is_character_file("/dev/full")) cases.push_back({"/dev/full", "No space left on device"});
   for (const Case& c : cases) {
     const Status status = ExportReportPdf(MadeUpReport(), QString::fromStdString(c.path), QDateTime::currentDateTime());
     EXPECT_EQ(status.key, "FileError") << c.path;
