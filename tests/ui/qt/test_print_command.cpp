@@ -253,8 +253,13 @@ TEST_F(PrintCommand, PreviewExportAsksBeforeReplacingAFile) {
         files->reject();
         return;
       }
+      auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      if (name == nullptr) {
+        files->reject();
+        return;
+      }
       typedName = true;
-      files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(typed);
+      name->setText(typed);
       // Queued: the replace question runs its own loop inside accept().
       QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
     }
