@@ -30,6 +30,22 @@ TEST(UiPortCheck, ConfiguredPortIsKeptOnlyWhenPresent) {
   }
 }
 
+class UiStartupPort : public MainFrameFixture {};
+
+TEST_F(UiStartupPort, FirstShowChecksTheConfiguredPort) {
+  struct Case {
+    QStringList present;
+    const char* expected;
+  } cases[] = {{{"COM1", "COM4", "COM12"}, "COM1"}, {{}, "COM7"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.expected);
+    ports = c.present;
+    StartProgram({{"SysInfo.Ini", "[SysInfo]\nCom=com7\n"}});
+    EXPECT_EQ(db.All.PortName, c.expected);
+    EXPECT_EQ(frame->StatusPanel(3), QString("Port: ") + c.expected);
+  }
+}
+
 class UiPortDialog : public MainFrameFixture {
  protected:
   void SetUp() override { StartProgram(); }
