@@ -122,19 +122,21 @@ void SetUpReportPrinter(QPrinter& printer) {
 int ReportPageCount(const ReportTables& tables) { return static_cast<int>(LayOutPages(tables.myAdo).size()); }
 
 bool PaintReport(QPagedPaintDevice& device, const ReportTables& tables, const QDateTime& now) {
+  // A print dialog leaves the pages the user chose; none means all of them.
+  const QPageRanges chosen = device.pageRanges();
+  const double paperHeight = device.pageLayout().fullRect(QPageLayout::Millimeter).height();
+  std::vector<ReportPage> layout = LayOutPages(tables.myAdo, paperHeight);
+  std::erase_if(layout, [&](const ReportPage& page) { return !chosen.isEmpty() && !chosen.contains(page.number); });
+  // Pages beyond the report's end: no job at all rather than a blank sheet.
+  if (layout.empty()) return false;
+
   QPainter painter;
   if (!painter.begin(&device)) return false;
   const double dotsPerMm = device.logicalDpiY() / 25.4;
   PagePainter pages(painter, dotsPerMm);
-  // A print dialog leaves the pages the user chose; none means all of them.
-  const QPageRanges chosen = device.pageRanges();
-  bool first = true;
-  const double paperHeight = device.pageLayout().fullRect(QPageLayout::Millimeter).height();
-  for (const ReportPage& page : LayOutPages(tables.myAdo, paperHeight)) {
-    if (!chosen.isEmpty() && !chosen.contains(page.number)) continue;
-    if (!first && !device.newPage()) return false;
-    first = false;
-    for (const PlacedBand& band : page.bands) pages.Band(band, page, tables, now);
+  for (std::size_t i = 0; i < layout.size(); ++i) {
+    if (i > 0 && !device.newPage()) return false;
+    for (const PlacedBand& band : layout[i].bands) pages.Band(band, layout[i], tables, now);
   }
   return painter.end();
 }

@@ -30,7 +30,8 @@ int ReportPageCount(const ReportTables& tables);
 // The pages follow the device's paper height (Letter portrait unless a print
 // dialog chose otherwise); now gives the printed date and time.
 // False when the device cannot be painted on (a PDF file that cannot be
-// written, a printer that refused the job).
+// written, a printer that refused the job) or the page ranges hold none of
+// the report's pages (then nothing is printed).
 bool PaintReport(QPagedPaintDevice& device, const ReportTables& tables, const QDateTime& now);
 
 // Writes the report as a PDF file. Failure key "FileError" with the path and

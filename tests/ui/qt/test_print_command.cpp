@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -346,11 +347,12 @@ TEST_F(PrintCommand, PrintToAFileThatCannotBeWrittenSaysSo) {
   EXPECT_TRUE(boxes.Boxes()[0].text.contains(path)) << "names the file";
 }
 
-// The print dialog's page range chooses which pages are printed.
+// The print dialog's page range chooses which pages are printed; a range
+// past the report's end prints nothing and says so.
 TEST_F(PrintCommand, PrintDialogPageRangeIsHonoured) {
   Program(1, "462.5625");
   const QString path = QString::fromStdString(dir.File("range.pdf"));
-  int maxPage = 0;
+  int maxPage = 0, from = 2;
   main.answer = [&](QDialog& dialog) {
     auto* print = qobject_cast<QPrintDialog*>(&dialog);
     if (print == nullptr) return int(QDialog::Rejected);
@@ -358,7 +360,7 @@ TEST_F(PrintCommand, PrintDialogPageRangeIsHonoured) {
     // What the dialog leaves on the printer for "Pages from 2 to 2".
     print->printer()->setOutputFileName(path);
     print->printer()->setPrintRange(QPrinter::PageRange);
-    print->printer()->setFromTo(2, 2);
+    print->printer()->setFromTo(from, from);
     return int(QDialog::Accepted);
   };
   Run(kPrint);
@@ -368,6 +370,13 @@ TEST_F(PrintCommand, PrintDialogPageRangeIsHonoured) {
   EXPECT_TRUE(pages[0].contains("Channel Information"));
   EXPECT_FALSE(pages[0].contains("Key Function"));
   EXPECT_TRUE(boxes.Boxes().empty());
+
+  QFile::remove(path);
+  from = 3;
+  Run(kPrint);
+  EXPECT_FALSE(QFile::exists(path)) << "no blank sheet";
+  ASSERT_EQ(boxes.Boxes().size(), 1u);
+  EXPECT_TRUE(boxes.Boxes()[0].text.startsWith("The report could not be printed."));
 }
 
 class PrintCommandLocalised : public PrintCommand {
