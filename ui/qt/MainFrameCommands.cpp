@@ -129,16 +129,13 @@ void TfMainFrm::ShowHelp() {
   const TALL& all = db_.All;
   const QString dir = QString::fromStdString(all.AppDir);
   const QString base = DecodeText(all.HelpName) + "_" + DecodeText(all.LanguageName);
-  // The compiled help file when there is one, else the HTML manual we ship.
+  // The compiled help file when there is one and the desktop can show it,
+  // else the HTML manual we ship. Nothing that can be shown stays silent.
   const QStringList candidates = {dir + base + ".chm", dir + base + ".html",
                                   dir + "Manual_" + DecodeText(all.LanguageName) + ".html",
                                   dir + "Manual_English.html"};
-  for (const QString& path : candidates) {
-    if (QFileInfo::exists(path)) {
-      openHelpFile(path);  // a viewer that fails to start stays silent
-      return;
-    }
-  }
+  for (const QString& path : candidates)
+    if (QFileInfo::exists(path) && openHelpFile(path)) return;
 }
 
 void TfMainFrm::ShowAbout() {

@@ -191,6 +191,14 @@ TEST_F(UiLanguage, HelpOpensTheHelpFileElseTheManualElseNothing) {
   frame->ToolbarAction(60)->trigger();
   EXPECT_EQ(helpOpened, (QStringList{QString::fromStdString(dir.File("Manual_English.html")),
                                      QString::fromStdString(dir.File("BJ_English.chm"))}));
+
+  // A compiled help file the desktop has no viewer for: the manual instead.
+  helpOpened.clear();
+  noViewerFor << QString::fromStdString(dir.File("BJ_English.chm"));
+  frame->ExecuteCommand(60);
+  EXPECT_EQ(helpOpened, (QStringList{QString::fromStdString(dir.File("BJ_English.chm")),
+                                     QString::fromStdString(dir.File("Manual_English.html"))}));
+  EXPECT_TRUE(boxes.Boxes().empty());
 }
 
 }  // namespace
