@@ -121,12 +121,20 @@ void SetUpReportPrinter(QPrinter& printer) {
 
 int ReportPageCount(const ReportTables& tables) { return static_cast<int>(LayOutPages(tables.myAdo).size()); }
 
-bool PaintReport(QPagedPaintDevice& device, const ReportTables& tables, const QDateTime& now) {
-  // A print dialog leaves the pages the user chose; none means all of them.
-  const QPageRanges chosen = device.pageRanges();
-  const double paperHeight = device.pageLayout().fullRect(QPageLayout::Millimeter).height();
-  std::vector<ReportPage> layout = LayOutPages(tables.myAdo, paperHeight);
+namespace {
+
+// The pages on the paper that the page ranges of a print dialog choose (none
+// chosen: all of them).
+std::vector<ReportPage> PagesToPrint(const ReportTables& tables, const QPageLayout& paper, const QPageRanges& chosen) {
+  std::vector<ReportPage> layout = LayOutPages(tables.myAdo, paper.fullRect(QPageLayout::Millimeter).height());
   std::erase_if(layout, [&](const ReportPage& page) { return !chosen.isEmpty() && !chosen.contains(page.number); });
+  return layout;
+}
+
+}  // namespace
+
+bool PaintReport(QPagedPaintDevice& device, const ReportTables& tables, const QDateTime& now) {
+  const std::vector<ReportPage> layout = PagesToPrint(tables, device.pageLayout(), device.pageRanges());
   // Pages beyond the report's end: no job at all rather than a blank sheet.
   if (layout.empty()) return false;
 
@@ -142,6 +150,14 @@ bool PaintReport(QPagedPaintDevice& device, const ReportTables& tables, const QD
 }
 
 Status ExportReportPdf(const ReportTables& tables, const QString& path, const QDateTime& now) {
+  return ExportReportPdf(tables, path, now, QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF()),
+                         QPageRanges());
+}
+
+Status ExportReportPdf(const ReportTables& tables, const QString& path, const QDateTime& now, const QPageLayout& paper,
+                       const QPageRanges& pages) {
+  // Pages beyond the report's end: the file is left alone.
+  if (PagesToPrint(tables, paper, pages).empty()) return Status::Fail("PrintError", path.toStdString());
   // The file is opened here, so that a failure can say why (no such folder,
   // no permission, disk full).
   QFile file(path);
@@ -152,8 +168,9 @@ Status ExportReportPdf(const ReportTables& tables, const QString& path, const QD
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return failed();
   {
     QPdfWriter writer(&file);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-                                     QPageLayout::Millimeter));
+    // Drawn from the paper's corner: the template has its own margins.
+    writer.setPageLayout(QPageLayout(paper.pageSize(), paper.orientation(), QMarginsF(), QPageLayout::Millimeter));
+    writer.setPageRanges(pages);
     writer.setCreator(QStringLiteral("kx7q"));
     if (!PaintReport(writer, tables, now)) return failed();
   }

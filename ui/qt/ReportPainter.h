@@ -8,6 +8,8 @@
 #include "core/Status.h"
 #include "ui/ReportTables.h"
 
+class QPageLayout;
+class QPageRanges;
 class QPagedPaintDevice;
 class QPrinter;
 
@@ -34,8 +36,12 @@ int ReportPageCount(const ReportTables& tables);
 // the report's pages (then nothing is printed).
 bool PaintReport(QPagedPaintDevice& device, const ReportTables& tables, const QDateTime& now);
 
-// Writes the report as a PDF file. Failure key "FileError" with the path and
-// the system's reason.
+// Writes the report as a PDF file on Letter portrait, or on the paper and
+// pages a print dialog chose. Failure key "FileError" with the path and the
+// system's reason; "PrintError" when the pages chosen are past the report's
+// end (the file is left alone).
 Status ExportReportPdf(const ReportTables& tables, const QString& path, const QDateTime& now);
+Status ExportReportPdf(const ReportTables& tables, const QString& path, const QDateTime& now, const QPageLayout& paper,
+                       const QPageRanges& pages);
 
 }  // namespace kx7q

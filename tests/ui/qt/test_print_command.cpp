@@ -17,7 +17,9 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <filesystem>
 #include <functional>
+#include <vector>
 
 #include "app/Startup.h"
 #include "channels/ChannelCodec.h"
@@ -333,18 +335,28 @@ TEST_F(PrintCommand, PrintingLeavesTheCodePlugAsItWas) {
   EXPECT_FALSE(db.All.Modified);
 }
 
+// Printing to a file that cannot be written names the file and the reason,
+// also when the failure shows only as the data is flushed (a full disk).
 TEST_F(PrintCommand, PrintToAFileThatCannotBeWrittenSaysSo) {
-  const QString path = QString::fromStdString(dir.File("missing/printed.pdf"));
-  main.answer = [&](QDialog& dialog) {
-    auto* print = qobject_cast<QPrintDialog*>(&dialog);
-    if (print == nullptr) return int(QDialog::Rejected);
-    print->printer()->setOutputFileName(path);
-    return int(QDialog::Accepted);
+  struct Case {
+    QString path, reason;
   };
-  Run(kPrint);
-  ASSERT_EQ(boxes.Boxes().size(), 1u);
-  EXPECT_TRUE(boxes.Boxes()[0].text.startsWith("The report could not be printed.")) << boxes.Boxes()[0].text.toStdString();
-  EXPECT_TRUE(boxes.Boxes()[0].text.contains(path)) << "names the file";
+  std::vector<Case> cases = {{QString::fromStdString(dir.File("missing/printed.pdf")), "No such file or directory"}};
+  if (std::filesystem::is_character_file("/dev/full")) cases.push_back({"/dev/full", "No space left on device"});
+  for (const Case& c : cases) {
+    boxes.Clear();
+    main.answer = [&](QDialog& dialog) {
+      auto* print = qobject_cast<QPrintDialog*>(&dialog);
+      if (print == nullptr) return int(QDialog::Rejected);
+      print->printer()->setOutputFileName(c.path);
+      return int(QDialog::Accepted);
+    };
+    Run(kPrint);
+    ASSERT_EQ(boxes.Boxes().size(), 1u) << c.path.toStdString();
+    const QString text = boxes.Boxes()[0].text;
+    EXPECT_TRUE(text.startsWith("The file cannot be read or written.")) << text.toStdString();
+    EXPECT_TRUE(text.contains(c.path + ": " + c.reason)) << text.toStdString();
+  }
 }
 
 // The print dialog's page range chooses which pages are printed; a range
