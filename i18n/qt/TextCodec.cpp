@@ -7,8 +7,10 @@
 namespace kx7q {
 namespace {
 
-// Strict UTF-8 with at least one multi-byte sequence: plain ASCII and GBK
-// text (whose trail bytes are rarely continuation bytes throughout) fail.
+// Strict UTF-8 holding at least one three- or four-byte sequence (as every
+// Chinese character in UTF-8 does). Plain ASCII fails, and so does GBK text:
+// a GBK character can pass for a two-byte UTF-8 sequence ("省" is CA A1), but
+// GBK text almost never forms the three-byte pattern.
 bool IsMultiByteUtf8(std::string_view s) {
   bool multiByte = false;
   for (std::size_t i = 0; i < s.size();) {
@@ -22,7 +24,7 @@ bool IsMultiByteUtf8(std::string_view s) {
     if (i + length > s.size()) return false;
     for (int k = 1; k < length; ++k)
       if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-    if (length > 1) multiByte = true;
+    if (length > 2) multiByte = true;
     i += length;
   }
   return multiByte;

@@ -34,6 +34,8 @@ TEST(I18nTextCodec, DecodesEightBitAndUtf8Text) {
       {kGbkChinese, "中文"},
       {"\xD3\xA2\xCE\xC4|\xD6\xD0\xCE\xC4", "英文|中文"},
       {"\xE4\xB8\xAD\xE6\x96\x87", "中文"},  // the same word saved as UTF-8
+      {"\xCA\xA1", "省"},                      // GBK that is also valid UTF-8 ("ʡ")
+      {"\xCB\xB5\xCA\xA1", "说省"},
       {"", ""},
   };
   for (const auto& c : cases) EXPECT_EQ(DecodeText(c.bytes), QString::fromUtf8(c.utf8)) << c.utf8;
