@@ -21,7 +21,9 @@ namespace kx7q {
 
 void TfMainFrm::ReportFileFailure(Status status, const std::string& path) {
   if (status.key.empty()) status.key = "FileError";
-  status.detail = path + (status.detail.empty() ? "" : ": " + status.detail);
+  // The file-level failures name the path already; the others (a wrong model
+  // code) get it in front.
+  if (status.detail.rfind(path, 0) != 0) status.detail = path + (status.detail.empty() ? "" : ": " + status.detail);
   InformFailure(db_.Language, status, this);
 }
 

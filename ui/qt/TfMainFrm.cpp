@@ -7,6 +7,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -369,7 +370,12 @@ void TfMainFrm::closeEvent(QCloseEvent* event) {
 
 void TfMainFrm::WriteSettingsBack() {
   IniFile settings;
-  settings.Load(db_.SettingsPath);
+  if (!settings.Load(db_.SettingsPath) && QFileInfo::exists(QString::fromStdString(db_.SettingsPath))) {
+    // A settings file that is there but cannot be read is not replaced by
+    // one holding only the three keys written back: its other keys would be lost.
+    ReportFileFailure(Status::Fail("FileError", "the file cannot be read"), db_.SettingsPath);
+    return;
+  }
   WriteSettings(db_.All, settings);
   const Status saved = settings.Save(db_.SettingsPath);
   if (!saved) ReportFileFailure(saved, db_.SettingsPath);

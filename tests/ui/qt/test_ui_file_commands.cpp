@@ -70,7 +70,7 @@ TEST_F(UiFileCommands, AFailedSaveIsReportedAndKeepsTheChanges) {
   frame->ExecuteCommand(3);
   ASSERT_EQ(boxes.Boxes().size(), 1u);
   EXPECT_TRUE(boxes.Texts()[0].startsWith("The file cannot be read or written.\n")) << boxes.Texts()[0].toStdString();
-  EXPECT_TRUE(boxes.Texts()[0].contains("missing-folder/radio.dat"));
+  EXPECT_EQ(boxes.Texts()[0].count("missing-folder/radio.dat"), 1) << boxes.Texts()[0].toStdString();
   EXPECT_TRUE(db.All.Modified);
 }
 
@@ -259,7 +259,7 @@ TEST_F(UiFileCommands, SettingsThatCannotBeWrittenAreReported) {
   db.SettingsPath = dir.File("no-such-folder/SysInfo.Ini");
   EXPECT_TRUE(Close());
   ASSERT_EQ(boxes.Boxes().size(), 2u);
-  EXPECT_TRUE(boxes.Texts()[1].contains("no-such-folder/SysInfo.Ini")) << boxes.Texts()[1].toStdString();
+  EXPECT_EQ(boxes.Texts()[1].count("no-such-folder/SysInfo.Ini"), 1) << boxes.Texts()[1].toStdString();
 }
 
 }  // namespace
