@@ -114,7 +114,8 @@ Status ReadDataFile(TALL& all, const TMacList& registry, const TFrqList& bands, 
   const auto length = static_cast<std::size_t>(in.gcount());
   const std::string sizeDetail = path + ": " + std::to_string(length) + " bytes, a data file has " +
                                  std::to_string(kDataFileSize);
-  if (length < 16) return Status::Fail("FileTooShort", sizeDetail);
+  // Anything shorter than a data file is not one, whatever its first bytes say.
+  if (length < static_cast<std::size_t>(kDataFileSize)) return Status::Fail("FileTooShort", sizeDetail);
 
   FileHeader header;
   std::copy(bytes.begin(), bytes.begin() + 16, header.begin());
@@ -123,7 +124,6 @@ Status ReadDataFile(TALL& all, const TMacList& registry, const TFrqList& bands, 
   if (registry.ChannelCountOfCode(modelCode) == 0) return Status::Fail("ModError", Printable(modelCode));
   if (!AllDecimal(decoded.bandDigits))
     return Status::Fail("BandDigits", path + ": band limits " + decoded.bandDigits);
-  if (length < static_cast<std::size_t>(kDataFileSize)) return Status::Fail("FileTooShort", sizeDetail);
 
   // Everything checked: replace the code plug.
   all.FreqMin = Digits(decoded.bandDigits, 0, 3, 10);

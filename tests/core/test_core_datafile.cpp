@@ -120,6 +120,9 @@ TEST_F(DataFileTest, RefusedFilesLeaveTheCodePlugAsItWas) {
     dir.Put("radio.dat", std::vector<unsigned char>(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(length)));
     ExpectRefused("FileTooShort");
   }
+  // A short file of something else is too short, not "another model".
+  dir.Put("radio.dat", std::vector<unsigned char>(100, 'x'));
+  ExpectRefused("FileTooShort");
 
   std::filesystem::remove(path);
   ExpectRefused("FileError");
