@@ -5,7 +5,7 @@ packages=(
   g++ cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-serialport-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev
-  xvfb xauth poppler-utils fonts-wqy-microhei
+  xvfb xauth poppler-utils fonts-wqy-microhei locales
   x11-utils x11-apps netpbm qt6-translations-l10n
 )
 missing=()
