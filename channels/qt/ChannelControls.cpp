@@ -41,13 +41,10 @@ void CautionReporter::FrequencyClamped(double, double) { ShowCaution(db_, "ErrRa
 
 QChar FilterEntryKey(EntryKeys keys, QChar typed) {
   if (keys == EntryKeys::Any) return typed;
-  if (typed == u',' || typed == u'.') return u'.';
-  if (typed.isDigit() && typed.unicode() < 128) return typed;
-  if (keys == EntryKeys::Tone) {
-    static const QString letters = QStringLiteral("DINdin");
-    if (letters.contains(typed)) return typed;
-  }
-  return QChar();
+  if (typed.unicode() >= 128) return QChar();  // the rules know ASCII only
+  const char ascii = static_cast<char>(typed.unicode());
+  const char passed = keys == EntryKeys::Tone ? FilterToneKey(ascii) : FilterFrequencyKey(ascii);
+  return passed == 0 ? QChar() : QChar(passed);
 }
 
 bool EntryKeyFilter::eventFilter(QObject* watched, QEvent* event) {
