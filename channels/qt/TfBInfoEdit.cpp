@@ -296,13 +296,12 @@ void TfBInfoEdit::eReceivePropertiesEditValueChanged() {
     EnableChannelControls(false);
     return;
   }
-  const std::optional<double> value = ParseDecimal(typed);
-  if (!value) {
+  CautionReporter reporter(db(), this);
+  const QString text = QString::fromStdString(EnteredFrequencyText(all(), typed, &reporter));
+  if (text.isEmpty()) {  // no number
     ShowCaution(db(), "ErrRange", this);
     return;
   }
-  CautionReporter reporter(db(), this);
-  const QString text = QString::fromStdString(FormatFrequency(SnapFrequency(ClampToBand(all(), *value, &reporter))));
   eRx->setText(text);
   EnableChannelControls(true);
   if (eTX->text().trimmed().isEmpty()) {
@@ -317,15 +316,14 @@ void TfBInfoEdit::eSendPropertiesEditValueChanged() {
   if (Loading() || eTXTag_ != 0) return;
   const std::string typed = eTX->text().trimmed().toStdString();
   if (!typed.empty()) {
-    const std::optional<double> value = ParseDecimal(typed);
-    if (!value) {
+    CautionReporter reporter(db(), this);
+    const QString text = QString::fromStdString(EnteredFrequencyText(all(), typed, &reporter));
+    if (text.isEmpty()) {  // no number
       ShowCaution(db(), "ErrRange", this);
       return;
     }
-    CautionReporter reporter(db(), this);
-    const double clamped = ClampToBand(all(), *value, &reporter);
     eTXTag_ = 1;
-    eTX->setText(QString::fromStdString(FormatFrequency(SnapFrequency(clamped))));
+    eTX->setText(text);
     eTXTag_ = 0;
     cxRxDcts->setFocus();
     cxTxDcts->setEnabled(true);

@@ -488,15 +488,14 @@ QString TfChInfo::gvDataSetForeText(int row, int col, const QString& text) {
     }
     return QString();
   }
-  const std::optional<double> value = ParseDecimal(trimmed.toStdString());
-  if (!value) {
-    // Refused: the cell and the record keep the frequency they had.
+  CautionReporter reporter(db(), this);
+  const QString stored = QString::fromStdString(EnteredFrequencyText(all(), trimmed.toStdString(), &reporter));
+  if (stored.isEmpty()) {
+    // No number, refused: the cell and the record keep the frequency they had.
     ShowCaution(db(), "OutRange", this);
     return ForeText(row, col);
   }
   MarkModified();
-  CautionReporter reporter(db(), this);
-  const QString stored = QString::fromStdString(FormatFrequency(SnapFrequency(ClampToBand(all(), *value, &reporter))));
   Cell(row, col)->setText(stored);
   if (col == kRxColumn && BackText(row, kNumberColumn).isEmpty()) {
     NewChannelRow(row);
