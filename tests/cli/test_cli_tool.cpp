@@ -3,7 +3,6 @@
 // status and the data files it leaves.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <array>
 #include <cstdio>
@@ -13,6 +12,7 @@
 #include "core/ImageDefaults.h"
 #include "settings/RadioInformation.h"
 #include "support/CodePlugFixture.h"
+#include "support/Shell.h"
 #include "support/TempDir.h"
 
 namespace kx7q {
@@ -37,13 +37,10 @@ class CliTool : public ::testing::Test {
   CliRun Cli(const std::string& arguments) {
     const std::string errFile = dir.File("stderr.txt");
     const std::string command = "cd '" + dir.path() + "' && '" + tool + "' " + arguments + " 2>'" + errFile + "'";
+    const test::ShellRun shell = test::RunShell(command);
     CliRun run{};
-    FILE* pipe = ::popen(command.c_str(), "r");
-    std::array<char, 4096> buffer;
-    std::size_t n;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
-    const int raw = ::pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.status = shell.status;
+    run.out = shell.out;
     run.err = dir.Text("stderr.txt");
     return run;
   }
